@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+
+#include <array>
+#include <cstdio>
+#include <optional>
+
+namespace settings {
+
+// The settings folder, built afresh at every use.
+QString settingsFolder();
+QString settingFilePath(); // folder + "/setting.dat"
+QString folderFilePath();  // folder + "/folder.dat"
+
+// Opens the file, echoes its bytes to out until a byte 0xFF or the end, and then
+// reads it whole as UTF-8. Outer none: the file could not be opened. Inner none:
+// it is not valid UTF-8.
+std::optional<std::optional<QString>> echoAndRead(const QString& path, std::FILE* out = stdout);
+
+// The four selections of setting.dat: format, bitrate, rate, channel. Text that
+// is not UTF-8 reads as four zeros; a missing field stays none.
+std::array<std::optional<qint64>, 4> parseSelections(const std::optional<QString>& text);
+QString formatSelections(qint64 format, qint64 bitrate, qint64 rate, qint64 channel);
+
+// folder.dat switches the reminder off only when it holds exactly "NO".
+bool showFolderFromText(const std::optional<QString>& text);
+
+// Both create the settings folder first and report whether the file was written.
+bool saveSelections(const QString& text);   // atomically
+bool writeFolderReminderOff();              // the two bytes "NO"
+
+} // namespace settings

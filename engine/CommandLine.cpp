@@ -1,0 +1,86 @@
+#include "engine/CommandLine.h"
+
+#include <QFileInfo>
+
+namespace engine {
+
+namespace {
+QString withoutTrailingSlashes(const QString& path)
+{
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return p;
+}
+} // namespace
+
+QString lastPathComponent(const QString& path)
+{
+    const QString p = withoutTrailingSlashes(path);
+    if (p == QLatin1String("/"))
+        return p;
+    return p.mid(p.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+QString deletingLastPathComponent(const QString& path)
+{
+    const QString p = withoutTrailingSlashes(path);
+    const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return QString();
+    if (slash == 0)
+        return QStringLiteral("/");
+    return p.left(slash);
+}
+
+QString deletingPathExtension(const QString& name)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    // A leading dot names a hidden file; it is no extension.
+    if (dot <= 0)
+        return name;
+    return name.left(dot);
+}
+
+QString convertedFolder(const QString& inputPath)
+{
+    return deletingLastPathComponent(inputPath) + QStringLiteral("/Converted/");
+}
+
+bool pathExists(const QString& path)
+{
+    // A dangling link is a name that is taken too.
+    return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+}
+
+QString outputPath(const QString& inputPath, const ConversionSettings& settings, const ExistsFn& exists)
+{
+    const QString folder = settings.outputChoice == kOriginalFolder ? convertedFolder(inputPath)
+                                                                     : settings.outputFolder;
+    const QString base = folder + deletingPathExtension(lastPathComponent(inputPath));
+    const QString extension = QLatin1Char('.') + settings.format;
+    QString candidate = base + extension;
+    for (qint64 n = 1; exists(candidate); ++n)
+        candidate = base + QStringLiteral(" %1").arg(n) + extension;
+    return candidate;
+}
+
+QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,
+                    const ConversionSettings& s)
+{
+    const QString& sep = kArgumentSeparator;
+    return encoderPath + sep + QStringLiteral("-y") + sep + QStringLiteral("-i") + sep + inputPath
+         + sep + QStringLiteral("-map_metadata") + sep + QStringLiteral("0") + sep
+         + QStringLiteral("-id3v2_version") + sep + QStringLiteral("3")
+         + sep + QStringLiteral("-ab") + sep + s.bitrate + QStringLiteral("k")
+         + sep + QStringLiteral("-ar") + sep + s.rate
+         + sep + QStringLiteral("-ac") + sep + QString::number(s.channelIndex + 1)
+         + sep + QStringLiteral("-vn") + sep + output;
+}
+
+QStringList splitArguments(const QString& commandText)
+{
+    return commandText.split(kArgumentSeparator);
+}
+
+} // namespace engine

@@ -1,0 +1,41 @@
+#include "engine/Progress.h"
+#include "engine/TimeString.h"
+#include "platform/Log.h"
+
+#include <stdexcept>
+
+namespace engine {
+
+std::optional<QString> progressTimeText(const QString& errorText)
+{
+    const qsizetype at = errorText.indexOf(QLatin1String("time="));
+    if (at < 0)
+        return std::nullopt;
+    const QString rest = errorText.mid(at + 5);
+    qCDebug(lcEngine).noquote() << "Result:" << rest;
+    const qsizetype space = rest.indexOf(QLatin1Char(' '));
+    const QString timeText = space < 0 ? rest : rest.left(space);
+    qCDebug(lcEngine).noquote() << "OutTime:" << timeText;
+    return timeText;
+}
+
+std::optional<qint32> progressPercent(const QString& errorText, qint32 totalDuration)
+{
+    const auto timeText = progressTimeText(errorText);
+    if (!timeText)
+        return std::nullopt;
+    qint64 seconds64;
+    try {
+        seconds64 = secondsForTimeString(*timeText);
+    } catch (const std::out_of_range&) {
+        return std::nullopt;
+    }
+    if (totalDuration == 0)
+        return std::nullopt;
+    const qint32 seconds = qint32(quint32(quint64(seconds64)));
+    const qint32 product = qint32(quint32(seconds) * 100u);
+    // In 64 bits the one 32-bit overflow (INT_MIN / -1) cannot trap; it wraps back.
+    return qint32(quint32(quint64(qint64(product) / qint64(totalDuration))));
+}
+
+} // namespace engine

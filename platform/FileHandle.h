@@ -1,0 +1,45 @@
+#pragma once
+#include <QByteArray>
+#include <QObject>
+#include <memory>
+
+class QSocketNotifier;
+
+namespace platform {
+
+// An owned file descriptor. Background reads report on the event loop of the
+// thread that started them, one chunk per read, an empty chunk at end of file.
+class FileHandle : public QObject {
+    Q_OBJECT
+public:
+    explicit FileHandle(int fd, bool closeOnDestroy = true);
+    ~FileHandle() override;
+
+    int fileDescriptor() const { return fd_; }
+
+    // Starts one read; readCompleted follows once bytes or end of file are there.
+    void readInBackgroundAndNotify();
+    // Withdraws an outstanding background read; no readCompleted follows for it.
+    void cancelBackgroundRead();
+    bool hasBackgroundRead() const;
+
+    // Waits for bytes or end of file; empty at end of file (or on a read error).
+    QByteArray availableData();
+    QByteArray readDataToEndOfFile();
+    bool writeData(const QByteArray& data);
+    void closeFile();
+
+signals:
+    void readCompleted(platform::FileHandle* handle, const QByteArray& data);
+
+private:
+    void onReadable();
+    void setNonBlocking();
+
+    int fd_;
+    bool closeOnDestroy_;
+    bool nonBlocking_ = false;
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+} // namespace platform

@@ -1,0 +1,76 @@
+#pragma once
+#include "platform/FileHandle.h"
+#include "platform/Pipe.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <variant>
+
+namespace platform {
+
+class ChildWatcher;
+
+// Thrown by Task::launch when the program cannot be started.
+class LaunchError : public std::runtime_error {
+public:
+    LaunchError(const QString& name, const QString& reason)
+        : std::runtime_error(reason.toStdString()), name_(name), reason_(reason) {}
+    QString name() const { return name_; }
+    QString reason() const { return reason_; }
+private:
+    QString name_;
+    QString reason_;
+};
+
+// A child's standard stream: inherited, a pipe, or a file handle.
+using Stream = std::variant<std::monostate, std::shared_ptr<Pipe>, std::shared_ptr<FileHandle>>;
+
+// One child process. All set-up happens before launch; the termination event
+// arrives on the event loop once the child has been reaped.
+class Task : public QObject {
+    Q_OBJECT
+public:
+    Task();
+    ~Task() override;
+
+    void setLaunchPath(const QString& path) { launchPath_ = path; }
+    void setArguments(const QStringList& args) { arguments_ = args; }
+    void setCurrentDirectoryPath(const QString& dir) { directory_ = dir; }
+    // "NAME=value" entries; unset means the child inherits this process's environment.
+    void setEnvironment(const std::optional<QStringList>& env) { environment_ = env; }
+    void setStandardInput(const Stream& s) { stdin_ = s; }
+    void setStandardOutput(const Stream& s) { stdout_ = s; }
+    void setStandardError(const Stream& s) { stderr_ = s; }
+    const Stream& standardInput() const { return stdin_; }
+    const Stream& standardOutput() const { return stdout_; }
+    const Stream& standardError() const { return stderr_; }
+
+    // Throws LaunchError synchronously when the child cannot be started.
+    void launch();
+    bool isRunning() const;
+    bool hasLaunched() const { return pid_ > 0; }
+    qint64 processIdentifier() const { return pid_; }
+    void terminate();
+    void waitUntilExit();
+    // The exit code, or the signal number for a child ended by a signal.
+    int terminationStatus() const;
+
+signals:
+    void terminated();
+
+private:
+    QString launchPath_;
+    QStringList arguments_;
+    QString directory_;
+    std::optional<QStringList> environment_;
+    Stream stdin_, stdout_, stderr_;
+    qint64 pid_ = -1;
+    std::unique_ptr<ChildWatcher> watcher_;
+};
+
+} // namespace platform

@@ -1,0 +1,78 @@
+#pragma once
+#include "platform/Task.h"
+#include "runner/KVShellWrapperDelegate.h"
+
+#include <QMap>
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+
+// Runs one child with its standard streams on pipes, hands each chunk it writes to
+// the delegate as it arrives and reports the end once the child has exited and
+// both output streams are read to their end. Never blocks while the child runs.
+class KVShellWrapper : public QObject, public std::enable_shared_from_this<KVShellWrapper> {
+    Q_OBJECT
+public:
+    using Stream = platform::Stream; // empty: the runner makes its own pipe
+    using Environment = QMap<QString, QString>;
+
+    static std::shared_ptr<KVShellWrapper> create(const Stream& inputPipe, const Stream& outputPipe,
+                                                  const Stream& errorPipe,
+                                                  const std::optional<QString>& workingDirectory,
+                                                  const std::optional<Environment>& environment,
+                                                  const QStringList& arguments, void* context);
+    ~KVShellWrapper() override;
+
+    KVShellWrapperDelegate* delegate() const { return delegate_; }
+    void setDelegate(KVShellWrapperDelegate* delegate);
+    void* context() const { return context_; }
+    bool binaryOutput() const { return binaryOutput_; }
+    void setBinaryOutput(bool binary);
+    void setInputStringEncoding(quint64 encoding) { inputStringEncoding_ = encoding; }
+    void setOutputStringEncoding(quint64 encoding) { outputStringEncoding_ = encoding; }
+
+    void startProcess();
+    void stopProcess();
+    void appendInput(const QVariant& value);
+    void closeInput();
+    void cleanup();
+
+    // The child's process id while it is known, for diagnostics and tests.
+    qint64 processIdentifier() const { return task_ ? task_->processIdentifier() : -1; }
+
+private:
+    KVShellWrapper() = default;
+    void appendOutput(const QByteArray& data);
+    void appendError(const QByteArray& data);
+    void getData(platform::FileHandle* handle, const QByteArray& data);
+    void taskStopped();
+    void removeObservers();
+
+    std::unique_ptr<platform::Task> task_;
+    KVShellWrapperDelegate* delegate_ = nullptr;
+    void* context_ = nullptr;
+    std::optional<QString> workingDirectory_;
+    std::optional<Environment> environment_;
+    QStringList arguments_;
+    Stream stdinPipe_, stdoutPipe_, stderrPipe_;
+    platform::FileHandle* stdinHandle_ = nullptr;
+    platform::FileHandle* stdoutHandle_ = nullptr;
+    platform::FileHandle* stderrHandle_ = nullptr;
+    quint64 inputStringEncoding_ = 4;
+    quint64 outputStringEncoding_ = 4;
+    bool binaryOutput_ = false;
+    bool stdoutEmpty_ = false;
+    bool stderrEmpty_ = false;
+    bool taskDidTerminate_ = false;
+    bool readsStdout_ = false;
+    bool readsStderr_ = false;
+    std::shared_ptr<KVShellWrapper> self_; // held from launch until the end is reported
+    QList<QMetaObject::Connection> observers_;
+};
+
+// The name under which the driver reports an exception from startProcess.
+QString exceptionName(const std::exception& e);
+QString exceptionReason(const std::exception& e);

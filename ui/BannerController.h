@@ -1,0 +1,127 @@
+#pragma once
+#include "ModalDialogs.h"
+#include "runner/KVShellWrapper.h"
+#include "runner/KVShellWrapperDelegate.h"
+#include "ui_MainWindow.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class MainWindow;
+class QTimer;
+
+// Controller of the main window, application delegate, batch driver and the
+// delegate of every runner, all in one object that lives as long as the application.
+class BannerController : public QObject, public KVShellWrapperDelegate {
+    Q_OBJECT
+public:
+    BannerController();
+    ~BannerController() override;
+
+    // Application delegate.
+    void applicationDidFinishLaunching();
+    bool applicationShouldTerminateAfterLastWindowClosed();
+
+    // Batch driver.
+    void startnow(const QStringList& files);
+    // The file picker of a click on the door, then startnow with the picked files.
+    void pickAndStart();
+    void convert();
+    void timerFired1(QTimer* timer);
+    void timerFired(QTimer* timer);
+    static qint64 secondsForTimeString(const QString& text);
+    void stopTask(QObject* sender);
+    void processLaunchException(const std::exception& exception);
+    quint64 getFileCount() const { return fileCounter; }
+    bool getSign() const { return progressSign; }
+
+    // Runner delegate.
+    void processAppendOutput(KVShellWrapper* wrapper, const QVariant& chunk) override;
+    void processAppendError(KVShellWrapper* wrapper, const QString& chunk) override;
+    void processStarted(KVShellWrapper* wrapper) override;
+    void processFinishedWithTerminationStatus(KVShellWrapper* wrapper, int status) override;
+
+    // Window actions.
+    void write(const QString& text);
+    void printBanner(QObject* sender);
+    void lblWebClick(QObject* sender);
+    void cmbOutputAction(QObject* sender);
+
+    std::shared_ptr<KVShellWrapper> shellWrapper() const { return shellWrapper_; }
+    void setShellWrapper(const std::shared_ptr<KVShellWrapper>& wrapper);
+    MainWindow* mainWindow() const { return mainWindow_; }
+    void setMainWindow(MainWindow* window) { mainWindow_ = window; }
+
+    // Outlets, by their names in the window layout.
+    Ui::MainWindow& outlets() { return ui_; }
+
+    // Read-only views of the batch state, for tests and benchmarks.
+    const QStringList& convertFiles() const { return convertfiles; }
+    quint64 finishedFileCount() const { return finishedFiles; }
+    qint32 totalDuration() const { return TotalDuration; }
+    bool showsFolderReminder() const { return showFolder; }
+    QString outputPathText() const { return outputpath; }
+    static int liveProgressTimers();
+
+    // Seams for tests: the dialogs and the runner factory.
+    void setDialogs(std::unique_ptr<ModalDialogs> dialogs);
+    using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
+    void setRunnerFactory(RunnerFactory factory) { runnerFactory_ = std::move(factory); }
+
+    static const QString kWebPage;
+
+private:
+    void batchStart(const QStringList& files);
+    bool chooseOutputFolder();
+    void restoreSettings();
+    void wavFallback(const QString& encoder, const QString& input, const QString& converted);
+    void skipFile();
+    void launch(const QString& input, const QStringList& arguments);
+    void leaveOut(const QString& consoleText);
+    void moveOn(bool alert);
+    void stopProgressTimer();
+    bool encoderMissing(const QString& encoder);
+
+    // Named views.
+    void preparingView();
+    void convertingView();
+    void runningView();
+    void idleView();
+    void stopButton();
+    void readyButton();
+    void processEndRefresh(int status);
+    void processEndRefreshException(const QString& name);
+    void consoleFontSetup();
+    void consoleFontReset();
+    void setSettingsVisible(bool visible);
+    void startSpinner();
+    void stopSpinner();
+    void scrollToEnds();
+    void endBatchOfConvert();
+    void endBatch(bool alert);
+    void completionAlert();
+    int filesLeft() const;
+
+    Ui::MainWindow ui_;
+    MainWindow* mainWindow_ = nullptr;
+    std::unique_ptr<ModalDialogs> dialogs_;
+    RunnerFactory runnerFactory_;
+
+    QStringList convertfiles;
+    quint64 fileCounter = 0;
+    quint64 finishedFiles = 0;
+    qint32 TotalDuration = 0;
+    bool progressSign = false;
+    bool showFolder = false;
+    QString outputpath;
+    std::shared_ptr<KVShellWrapper> shellWrapper_;
+    quint64 failedFiles_ = 0;
+    QTimer* progressTimer_ = nullptr;
+    void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
+};
+
+// The one controller, reached by the drop target; set first thing at start-up.
+extern BannerController* sharedBannerController;

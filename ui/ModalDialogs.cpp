@@ -1,0 +1,43 @@
+#include "ModalDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+int WidgetDialogs::runAlert(const QString& message, const QString& informative, const QStringList& buttons)
+{
+    QMessageBox box(parent_);
+    box.setWindowTitle(QStringLiteral("Qelvanto"));
+    box.setText(message);
+    box.setInformativeText(informative);
+    const QStringList titles = buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons;
+    QList<QAbstractButton*> added;
+    for (const QString& title : titles)
+        added << box.addButton(title, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole);
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+    box.setEscapeButton(added.last());
+    box.exec();
+    const qsizetype index = added.indexOf(box.clickedButton());
+    return 1000 + int(index < 0 ? added.size() - 1 : index);
+}
+
+std::optional<QStringList> WidgetDialogs::pickFiles(const QString& title)
+{
+    QFileDialog dialog(parent_, title);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFiles();
+}
+
+std::optional<QUrl> WidgetDialogs::pickFolder(const QString& title)
+{
+    QFileDialog dialog(parent_, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
+        return std::nullopt;
+    return dialog.selectedUrls().first();
+}

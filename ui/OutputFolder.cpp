@@ -1,0 +1,15 @@
+#include "OutputFolder.h"
+
+namespace ui {
+
+QString outputFolderText(const QUrl& folderUrl)
+{
+    QString text = folderUrl.toString(QUrl::FullyEncoded);
+    text.replace(QStringLiteral("file://"), QString());
+    text = QUrl::fromPercentEncoding(text.toUtf8());
+    if (!text.endsWith(QLatin1Char('/')))
+        text += QLatin1Char('/');
+    return text;
+}
+
+} // namespace ui
