@@ -1,0 +1,149 @@
+#pragma once
+// Shared helpers of the test programs: a recording runner delegate, dialogs the
+// tests answer, audio made by the real encoder, and a log capture.
+#include "runner/KVShellWrapper.h"
+#include "ui/ModalDialogs.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTest>
+
+#include <deque>
+#include <functional>
+
+struct RecordingDelegate : KVShellWrapperDelegate {
+    QStringList events; // "started", "out", "err", "finished"
+    QByteArray out, err;
+    QList<QVariant> outChunks;
+    int status = -100;
+    int finishedCount = 0;
+    std::function<void(KVShellWrapper*, int)> onFinished;
+
+    void processAppendOutput(KVShellWrapper*, const QVariant& chunk) override
+    {
+        events << QStringLiteral("out");
+        outChunks << chunk;
+        out += chunk.metaType() == QMetaType::fromType<QByteArray>() ? chunk.toByteArray() : chunk.toString().toLatin1();
+    }
+    void processAppendError(KVShellWrapper*, const QString& chunk) override
+    {
+        events << QStringLiteral("err");
+        err += chunk.toLatin1();
+    }
+    void processStarted(KVShellWrapper*) override { events << QStringLiteral("started"); }
+    void processFinishedWithTerminationStatus(KVShellWrapper* w, int s) override
+    {
+        events << QStringLiteral("finished");
+        status = s;
+        ++finishedCount;
+        if (onFinished)
+            onFinished(w, s);
+    }
+};
+
+// Answers every modal question from a script and records what was asked.
+struct ScriptedDialogs : ModalDialogs {
+    struct Alert { QString message, informative; QStringList buttons; };
+    QList<Alert> alerts;
+    std::deque<int> alertAnswers;              // default 1000
+    std::deque<std::optional<QUrl>> folders;   // default: cancel
+    std::deque<std::optional<QStringList>> files;
+    QStringList panelTitles;
+    std::function<void()> duringAlert;
+
+    int runAlert(const QString& m, const QString& i, const QStringList& b) override
+    {
+        alerts << Alert{m, i, b};
+        if (duringAlert)
+            duringAlert();
+        if (alertAnswers.empty())
+            return 1000;
+        int a = alertAnswers.front();
+        alertAnswers.pop_front();
+        return a;
+    }
+    std::optional<QUrl> pickFolder(const QString& title) override
+    {
+        panelTitles << title;
+        if (folders.empty())
+            return std::nullopt;
+        auto f = folders.front();
+        folders.pop_front();
+        return f;
+    }
+    std::optional<QStringList> pickFiles(const QString& title) override
+    {
+        panelTitles << title;
+        if (files.empty())
+            return std::nullopt;
+        auto f = files.front();
+        files.pop_front();
+        return f;
+    }
+};
+
+inline QString encoder()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/resources/ffmpeg");
+}
+
+// Runs the real encoder; true when it exits 0.
+inline bool runEncoder(const QStringList& args, QByteArray* errOut = nullptr)
+{
+    QProcess p;
+    p.start(encoder(), QStringList{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y")} + args);
+    p.waitForFinished(60000);
+    if (errOut)
+        *errOut = p.readAllStandardError();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+inline bool makeTone(const QString& path, double seconds = 1.0, int channels = 1)
+{
+    return runEncoder({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                       QStringLiteral("sine=f=440:d=%1").arg(seconds), QStringLiteral("-ac"),
+                       QString::number(channels), path});
+}
+
+// What the encoder says of a file: codec name, rate, channels; empty when no audio.
+struct AudioInfo { QString codec; int rate = 0; int channels = 0; bool ok = false; };
+inline AudioInfo probeAudio(const QString& path)
+{
+    QByteArray err;
+    runEncoder({QStringLiteral("-v"), QStringLiteral("info"), QStringLiteral("-i"), path}, &err);
+    AudioInfo info;
+    const QString text = QString::fromUtf8(err);
+    const qsizetype at = text.indexOf(QStringLiteral("Audio: "));
+    if (at < 0)
+        return info;
+    const QString line = text.mid(at + 7, text.indexOf(QLatin1Char('\n'), at) - at - 7);
+    info.codec = line.section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(','));
+    const auto hz = QRegularExpression(QStringLiteral("(\\d+) Hz")).match(line);
+    info.rate = hz.hasMatch() ? hz.captured(1).toInt() : 0;
+    info.channels = line.contains(QStringLiteral("stereo")) ? 2 : line.contains(QStringLiteral("mono")) ? 1 : 0;
+    info.ok = !info.codec.isEmpty();
+    return info;
+}
+
+// Captures log lines while alive.
+struct LogCapture {
+    static inline QStringList* lines = nullptr;
+    QStringList captured;
+    QtMessageHandler previous;
+    LogCapture()
+    {
+        lines = &captured;
+        previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+            if (lines)
+                *lines << m;
+        });
+    }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(previous);
+        lines = nullptr;
+    }
+};
+
