@@ -1,1 +1,277 @@
-int main(){return 0;}
+#include "app/Settings.h"
+#include "engine/CommandLine.h"
+#include "engine/ProbeText.h"
+#include "engine/Progress.h"
+#include "engine/TimeString.h"
+#include "ui/OutputFolder.h"
+
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace engine;
+
+class EngineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void timeStrings_data();
+    void timeStrings();
+    void timeStringsThatFail();
+    void integerValueAgreesWithAReference();
+    void durationTexts();
+    void acceptTest_data();
+    void acceptTest();
+    void outputNaming_data();
+    void outputNaming();
+    void namingNeverReturnsATakenName();
+    void commandTextSplitsIntoSixteen();
+    void separatorInAPathBreaksTheCount();
+    void progressTick_data();
+    void progressTick();
+    void settingsText_data();
+    void settingsText();
+    void folderSwitch();
+    void folderUrlsBecomePlainPaths();
+};
+
+void EngineTest::timeStrings_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("seconds");
+    QTest::newRow("minutes") << "00:01:23.45" << qint64(83);
+    QTest::newRow("hour") << "01:00:00.00" << qint64(3600);
+    QTest::newRow("short parts") << "1:2:3" << qint64(3723);
+    QTest::newRow("fourth part ignored") << "1:2:3:4" << qint64(3723);
+    QTest::newRow("duration example") << "00:03:25.47" << qint64(205);
+    QTest::newRow("carriage return in seconds") << "00:01:23.45\r" << qint64(83);
+    QTest::newRow("blank and sign") << " -1: +2:x" << qint64(-3480);
+}
+
+void EngineTest::timeStrings()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, seconds);
+    QCOMPARE(secondsForTimeString(text), seconds);
+}
+
+void EngineTest::timeStringsThatFail()
+{
+    for (const char* t : {"", "N/A", "00:01", "12"})
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, secondsForTimeString(QString::fromLatin1(t)));
+}
+
+void EngineTest::integerValueAgreesWithAReference()
+{
+    // Random texts of blanks, signs, digits and other characters against a plain reading.
+    const QString alphabet = QStringLiteral(" \t+-0123456789.:a\r\n");
+    auto* rng = QRandomGenerator::global();
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        const int len = int(rng->bounded(24));
+        for (int i = 0; i < len; ++i)
+            text += alphabet[int(rng->bounded(alphabet.size()))];
+        qsizetype i = 0;
+        while (i < text.size() && text[i].isSpace())
+            ++i;
+        bool neg = false;
+        if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+            neg = text[i++] == u'-';
+        qsizetype j = i;
+        while (j < text.size() && text[j].isDigit())
+            ++j;
+        const QString digits = text.mid(i, j - i);
+        bool ok = true;
+        qint64 expected = digits.isEmpty() ? 0 : digits.toLongLong(&ok);
+        if (!ok)
+            continue; // beyond 64 bits: saturation, checked below
+        QCOMPARE(integerValue(text), neg ? -expected : expected);
+    }
+    QCOMPARE(integerValue(u"99999999999999999999999"), std::numeric_limits<qint64>::max());
+    QCOMPARE(integerValue(u"-99999999999999999999999"), std::numeric_limits<qint64>::min());
+    QCOMPARE(secondsForTimeString(QStringLiteral("99999999999999999999:99999999999:9")),
+             secondsForTimeString(QStringLiteral("99999999999999999999:99999999999:9"))); // wraps, no UB
+}
+
+void EngineTest::durationTexts()
+{
+    const QString probe = QStringLiteral("Input #0, ogg, from 'x':\n  Duration: 00:03:25.47, start: 0.0, bitrate: 1 kb/s\n");
+    QCOMPARE(durationText(probe), QStringLiteral("00:03:25.47"));
+    QCOMPARE(durationSeconds(*durationText(probe)), 205);
+    QCOMPARE(durationText(QStringLiteral("Duration: N/A, bitrate: N/A")), QStringLiteral("N/A"));
+    QCOMPARE(durationText(QStringLiteral("Duration: 00:00:01.00")), QStringLiteral("00:00:01.00"));
+    QCOMPARE(durationText(QStringLiteral("Duration: ")), QString());
+    QCOMPARE(durationText(QStringLiteral("no marker here")), std::nullopt);
+    QCOMPARE(durationSeconds(QString()), std::nullopt);
+    QCOMPARE(durationSeconds(QStringLiteral("00:00:00.40")), 0);
+}
+
+void EngineTest::acceptTest_data()
+{
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("audio") << "Stream #0:0: Audio: mp3" << "/m/a.mp3" << true;
+    QTest::newRow("no audio") << "Stream #0:0: Video: png" << "/m/a.png" << false;
+    QTest::newRow("invalid and audio") << "Audio\nInvalid data found when processing input" << "/m/a" << false;
+    QTest::newRow("audio only in the path") << "Input #0, mov, from '/m/Audio/v.mp4':\n Stream #0:0: Video: h264"
+                                            << "/m/Audio/v.mp4" << false;
+    QTest::newRow("invalid only in the path")
+        << "Input #0, wav, from '/m/Invalid data found when processing input.wav':\n Stream #0:0: Audio: pcm"
+        << "/m/Invalid data found when processing input.wav" << true;
+}
+
+void EngineTest::acceptTest()
+{
+    QFETCH(QString, probe);
+    QFETCH(QString, path);
+    QFETCH(bool, accepted);
+    QCOMPARE(acceptsProbe(withoutPath(probe, path)), accepted);
+    QVERIFY(!acceptsProbe(std::nullopt));
+}
+
+void EngineTest::outputNaming_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QString>("expected");
+    const QString orig = kOriginalFolder;
+    QTest::newRow("plain") << "/music/a.ogg" << orig << "" << QStringList{} << "/music/Converted/a.F";
+    QTest::newRow("chosen folder") << "/music/a.ogg" << "Choose" << "/Users/me/Desktop/" << QStringList{}
+                                   << "/Users/me/Desktop/a.F";
+    QTest::newRow("taken once") << "/music/a.ogg" << orig << "" << QStringList{"/music/Converted/a.F"}
+                                << "/music/Converted/a 1.F";
+    QTest::newRow("taken twice") << "/music/a.ogg" << orig << ""
+                                 << QStringList{"/music/Converted/a.F", "/music/Converted/a 1.F"}
+                                 << "/music/Converted/a 2.F";
+    QTest::newRow("dots") << "/music/live.2020.ogg" << orig << "" << QStringList{} << "/music/Converted/live.2020.F";
+    QTest::newRow("no extension") << "/music/track" << orig << "" << QStringList{} << "/music/Converted/track.F";
+    QTest::newRow("hidden file") << "/music/.hidden" << orig << "" << QStringList{} << "/music/Converted/.hidden.F";
+    QTest::newRow("input in the output folder") << "/out/a.F" << "Choose" << "/out/" << QStringList{"/out/a.F"}
+                                                << "/out/a 1.F";
+}
+
+void EngineTest::outputNaming()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, choice);
+    QFETCH(QString, folder);
+    QFETCH(QStringList, taken);
+    QFETCH(QString, expected);
+    ConversionSettings s{QStringLiteral("F"), QStringLiteral("192"), QStringLiteral("44100"), 1, choice, folder};
+    const QSet<QString> set(taken.begin(), taken.end());
+    QCOMPARE(outputPath(input, s, [&](const QString& p) { return set.contains(p); }), expected);
+}
+
+void EngineTest::namingNeverReturnsATakenName()
+{
+    ConversionSettings s{QStringLiteral("mp3"), {}, {}, 1, kOriginalFolder, {}};
+    // Every name up to " 1000" taken: the first free one follows.
+    const QString got = outputPath(QStringLiteral("/m/a.wav"), s, [](const QString& p) {
+        return p == QLatin1String("/m/Converted/a.mp3")
+            || (p.startsWith(QLatin1String("/m/Converted/a ")) && p.mid(15).chopped(4).toInt() <= 1000);
+    });
+    QCOMPARE(got, QStringLiteral("/m/Converted/a 1001.mp3"));
+}
+
+void EngineTest::commandTextSplitsIntoSixteen()
+{
+    ConversionSettings s{QStringLiteral("F"), QStringLiteral("B"), QStringLiteral("R"), 1, kOriginalFolder, {}};
+    const QString text = commandText(QStringLiteral("/enc/ffmpeg"), QStringLiteral("/music/a \"b\".ogg"),
+                                     QStringLiteral("/music/Converted/a \"b\".F"), s);
+    QVERIFY(text.startsWith(QStringLiteral("/enc/ffmpeg \"tavrel5293-y \"tavrel5293-i \"tavrel5293/music/a")));
+    QVERIFY(text.contains(QStringLiteral(" \"tavrel5293-map_metadata \"tavrel52930 \"tavrel5293-id3v2_version \"tavrel52933")));
+    const QStringList args = splitArguments(text);
+    QCOMPARE(args, (QStringList{"/enc/ffmpeg", "-y", "-i", "/music/a \"b\".ogg", "-map_metadata", "0",
+                                "-id3v2_version", "3", "-ab", "Bk", "-ar", "R", "-ac", "2", "-vn",
+                                "/music/Converted/a \"b\".F"}));
+    s.channelIndex = 0;
+    QCOMPARE(splitArguments(commandText("e", "i", "o", s)).at(13), QStringLiteral("1"));
+    s.channelIndex = -1;
+    QCOMPARE(splitArguments(commandText("e", "i", "o", s)).at(13), QStringLiteral("0"));
+}
+
+void EngineTest::separatorInAPathBreaksTheCount()
+{
+    ConversionSettings s{QStringLiteral("mp3"), QStringLiteral("192"), QStringLiteral("44100"), 1, kOriginalFolder, {}};
+    const QString evil = QStringLiteral("/m/x \"tavrel5293-f \"tavrel5293null.wav");
+    QVERIFY(splitArguments(commandText("e", evil, "o", s)).size() != kArgumentCount);
+}
+
+void EngineTest::progressTick_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<int>("percent"); // -1: the tick leaves label and bar alone
+    QTest::newRow("41%") << "frame= 1 size= 2kB time=00:01:23.45 bitrate=1" << 200 << 41;
+    QTest::newRow("past the end") << "time=00:03:30.00 bitrate" << 200 << 105;
+    QTest::newRow("first time= counts") << "time=00:00:10.00 x\rtime=00:00:20.00 y" << 100 << 10;
+    QTest::newRow("carriage return") << "time=00:01:23.45\r" << 200 << 41;
+    QTest::newRow("no time=") << "Press [q] to stop" << 200 << -1;
+    QTest::newRow("empty time text") << "time= bitrate" << 200 << -1;
+    QTest::newRow("N/A") << "time=N/A bitrate" << 200 << -1;
+    QTest::newRow("cut before the second colon") << "size=1 time=00:0" << 200 << -1;
+    QTest::newRow("duration zero") << "time=00:00:01.00 " << 0 << -1;
+    QTest::newRow("32-bit wrap") << "time=10000:0:0 " << 1 << int(qint32(quint32(36000000u * 100u)));
+    QTest::newRow("INT_MIN over -1") << "time=0:0:-21474836 " << -1 << int(qint32(quint32(2147483600u)));
+}
+
+void EngineTest::progressTick()
+{
+    QFETCH(QString, text);
+    QFETCH(int, total);
+    QFETCH(int, percent);
+    const auto got = progressPercent(text, total);
+    if (percent == -1)
+        QCOMPARE(got, std::nullopt);
+    else
+        QCOMPARE(got, percent);
+}
+
+void EngineTest::settingsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QList<qint64>>("fields"); // -99: missing
+    QTest::newRow("defaults") << "0,5,2,1" << true << QList<qint64>{0, 5, 2, 1};
+    QTest::newRow("blanks and line end") << " 3, 2,0,0\n" << true << QList<qint64>{3, 2, 0, 0};
+    QTest::newRow("five fields") << "1,2,3,1,9" << true << QList<qint64>{1, 2, 3, 1};
+    QTest::newRow("no digits") << "a,b,,-" << true << QList<qint64>{0, 0, 0, 0};
+    QTest::newRow("three fields") << "1,2,3" << true << QList<qint64>{1, 2, 3, -99};
+    QTest::newRow("not UTF-8") << "" << false << QList<qint64>{0, 0, 0, 0};
+}
+
+void EngineTest::settingsText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QList<qint64>, fields);
+    const auto got = settings::parseSelections(valid ? std::optional<QString>(text) : std::nullopt);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(got[size_t(i)].value_or(-99), fields[i]);
+    QCOMPARE(settings::formatSelections(3, 2, 0, -1), QStringLiteral("3,2,0,-1"));
+}
+
+void EngineTest::folderSwitch()
+{
+    QVERIFY(!settings::showFolderFromText(QStringLiteral("NO")));
+    QVERIFY(settings::showFolderFromText(QStringLiteral("NO\n")));
+    QVERIFY(settings::showFolderFromText(QStringLiteral("no")));
+    QVERIFY(settings::showFolderFromText(QString()));
+    QVERIFY(settings::showFolderFromText(std::nullopt));
+}
+
+void EngineTest::folderUrlsBecomePlainPaths()
+{
+    QCOMPARE(ui::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/home/me/My Müsic"))),
+             QStringLiteral("/home/me/My Müsic/"));
+    QCOMPARE(ui::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/home/me/Desktop/"))),
+             QStringLiteral("/home/me/Desktop/"));
+    QCOMPARE(ui::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/tmp/100%"))), QStringLiteral("/tmp/100%/"));
+}
+
+QTEST_GUILESS_MAIN(EngineTest)
+#include "tst_engine.moc"
