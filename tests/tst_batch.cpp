@@ -1,1 +1,338 @@
-int main(){return 0;}
+// Whole batches through the real window offscreen and the real encoder.
+#include "TestSupport.h"
+
+#include "MainWindow.h"
+#include "platform/Resources.h"
+#include "ui/BannerController.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+class BatchTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<BannerController> c;
+    ScriptedDialogs* dialogs = nullptr;
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    bool waitForAlerts(int n, int ms = 60000)
+    {
+        return QTest::qWaitFor([&] { return dialogs->alerts.size() >= n; }, ms);
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void threeFilesSecondSkipped();
+    void durationNotAvailableUsesTemporaryWav();
+    void stopDuringSecondOfThree();
+    void launchExceptionOnLastFileShowsNoAlert();
+    void emptyBatch();
+    void missingEncoderIsExplained();
+    void runnerNotCreatedMovesOn();
+    void separatorInNameIsLeftOut();
+    void noOverwriteAndOddNames();
+    void progressTickOnTheWindow();
+    void oneProgressTimerAtATime();
+    void outputFolderChoice();
+};
+
+void BatchTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Qelvanto").removeRecursively();
+    QVERIFY(makeTone(path("a.wav"), 2.0, 2));
+    QVERIFY(makeTone(path("c.flac"), 1.0, 1));
+    QFile text(path("notes.txt"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("just some words\n");
+}
+
+void BatchTest::init()
+{
+    c = std::make_unique<BannerController>();
+    auto d = std::make_unique<ScriptedDialogs>();
+    dialogs = d.get();
+    c->setDialogs(std::move(d));
+    c->applicationDidFinishLaunching();
+    QDir(path("Converted")).removeRecursively();
+}
+
+void BatchTest::cleanup()
+{
+    c.reset();
+    platform::setResourceSearchDirsOverride({});
+}
+
+void BatchTest::threeFilesSecondSkipped()
+{
+    auto& ui = c->outlets();
+    ui.cmbFormat->setCurrentText("ogg");
+    ui.cmbRate->setCurrentText("48000");
+    ui.cmbChannel->setCurrentIndex(0);
+    QStringList statuses;
+    QList<quint64> finished;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (statuses.isEmpty() || statuses.last() != ui.lblpb->text())
+            statuses << ui.lblpb->text();
+        if (finished.isEmpty() || finished.last() != c->finishedFileCount())
+            finished << c->finishedFileCount();
+    });
+    sampler.start(5);
+    c->startnow({path("a.wav"), path("notes.txt"), path("c.flac")});
+    QVERIFY(waitForAlerts(1));
+    sampler.stop();
+    QCOMPARE(dialogs->alerts.size(), 1);
+    QCOMPARE(dialogs->alerts[0].message, QStringLiteral("Complete"));
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+    for (const char* name : {"a.ogg", "c.ogg"}) {
+        const AudioInfo info = probeAudio(path("Converted/") + name);
+        QVERIFY2(info.ok, name);
+        QCOMPARE(info.codec, QStringLiteral("vorbis"));
+        QCOMPARE(info.rate, 48000);
+        QCOMPARE(info.channels, 1);
+    }
+    QVERIFY(!QFile::exists(path("Converted/notes.ogg")));
+    QVERIFY(statuses.contains("Converting - 2 File(s) Left"));
+    QVERIFY(statuses.contains("Converting - 0 File(s) Left"));
+    QVERIFY(!statuses.contains("Converting - 1 File(s) Left")); // the text file never converts
+    // File 1 is only in work during its synchronous probe; the skip pause shows its view.
+    QVERIFY(statuses.contains("Preparing the File - 1 File(s) Left"));
+    QCOMPARE(finished.first(), quint64(0));
+    QVERIFY(finished.contains(2));
+    QCOMPARE(c->getFileCount(), quint64(0));
+    QCOMPARE(c->finishedFileCount(), quint64(0));
+    QVERIFY(!c->getSign());
+    QVERIFY(ui.cmbFormat->isVisibleTo(c->mainWindow()));
+    QCOMPARE(ui.runButton->text(), QStringLiteral("Execute"));
+    const QString console = ui.textOutlet->toPlainText();
+    QCOMPARE(console.count("command finished. Result code: 0"), 2);
+    QVERIFY(console.contains("launched: " + platform::pathForResource("ffmpeg")));
+}
+
+void BatchTest::durationNotAvailableUsesTemporaryWav()
+{
+    // Matroska written to a pipe states no duration.
+    const QString mka = path("live.mka");
+    QVERIFY(QProcess::execute("/bin/sh", {"-c", QString("'%1' -v error -f lavfi -i sine=d=3 -f matroska - > '%2'")
+                                                    .arg(encoder(), mka)}) == 0);
+    QByteArray err;
+    runEncoder({"-v", "info", "-i", mka}, &err);
+    QVERIFY(err.contains("Duration: N/A"));
+    c->startnow({mka});
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(c->totalDuration(), 3);
+    QVERIFY(!QFile::exists(path("Converted/live.tmp")));
+    QVERIFY(probeAudio(path("Converted/live.mp3")).ok);
+    QFile::remove(mka);
+}
+
+void BatchTest::stopDuringSecondOfThree()
+{
+    QVERIFY(makeTone(path("long.wav"), 600.0, 2));
+    c->startnow({path("c.flac"), path("long.wav"), path("a.wav")});
+    QVERIFY(QTest::qWaitFor([&] { return c->finishedFileCount() == 1 && c->shellWrapper(); }, 30000));
+    QTest::qWait(300);
+    auto& ui = c->outlets();
+    QCOMPARE(ui.runButton->text(), QStringLiteral("Stop"));
+    ui.runButton->click();
+    ui.runButton->click(); // a second press while it ends changes nothing
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(dialogs->alerts[0].informative,
+             QStringLiteral("Conversion Completed.\n1 of 3 files failed; the console has the details."));
+    const QString console = ui.textOutlet->toPlainText();
+    QCOMPARE(console.count("command finished. Result code: 0"), 2);
+    QCOMPARE(console.count("command finished. Result code: 255"), 1);
+    QVERIFY(probeAudio(path("Converted/a.mp3")).ok);
+    QVERIFY(QFile::exists(path("Converted/long.mp3"))); // the partial result stays
+    QFile::remove(path("long.wav"));
+}
+
+void BatchTest::launchExceptionOnLastFileShowsNoAlert()
+{
+    c->setRunnerFactory([](QStringList args) {
+        args[0] = "/nonexistent/encoder";
+        return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, args, nullptr);
+    });
+    c->startnow({path("c.flac")});
+    QVERIFY(QTest::qWaitFor([&] { return c->getFileCount() == 0; }, 20000));
+    QTest::qWait(50);
+    QCOMPARE(dialogs->alerts.size(), 0);
+    QVERIFY(c->outlets().textOutlet->toPlainText().contains("caught NSInvalidArgumentException while executing command"));
+    QVERIFY(!c->getSign());
+    QCOMPARE(c->outlets().runButton->text(), QStringLiteral("Execute"));
+}
+
+void BatchTest::emptyBatch()
+{
+    c->startnow({});
+    QCOMPARE(dialogs->alerts.size(), 1);
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+    QCOMPARE(c->getFileCount(), quint64(0));
+}
+
+void BatchTest::missingEncoderIsExplained()
+{
+    platform::setResourceSearchDirsOverride({dir.filePath("nowhere")});
+    c->startnow({path("a.wav")});
+    QCOMPARE(dialogs->alerts.size(), 1);
+    QVERIFY(dialogs->alerts[0].informative.contains("\"ffmpeg\""));
+    QVERIFY(dialogs->alerts[0].informative.contains(dir.filePath("nowhere")));
+    QCOMPARE(c->getFileCount(), quint64(0));
+    QVERIFY(!QFile::exists(path("Converted/a.mp3")));
+}
+
+void BatchTest::runnerNotCreatedMovesOn()
+{
+    int calls = 0;
+    c->setRunnerFactory([&](const QStringList& args) -> std::shared_ptr<KVShellWrapper> {
+        if (++calls == 1)
+            return nullptr;
+        return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, args, nullptr);
+    });
+    c->startnow({path("c.flac"), path("a.wav")});
+    QVERIFY(waitForAlerts(1));
+    QVERIFY(c->outlets().textOutlet->toPlainText().contains("Ops! Something went wrong.\n Was not able to execute command."));
+    QVERIFY(probeAudio(path("Converted/a.mp3")).ok);
+    QVERIFY(dialogs->alerts[0].informative.contains("1 of 2 files failed"));
+}
+
+void BatchTest::separatorInNameIsLeftOut()
+{
+    const QString evil = path("x \"tavrel5293-f \"tavrel5293null.wav");
+    QVERIFY(QFile::copy(path("c.flac"), evil));
+    c->startnow({evil, path("c.flac")});
+    QVERIFY(waitForAlerts(1));
+    const QString console = c->outlets().textOutlet->toPlainText();
+    QVERIFY(console.contains("Left out " + evil));
+    QCOMPARE(console.count("command finished. Result code: 0"), 1);
+    QVERIFY(probeAudio(path("Converted/c.mp3")).ok);
+    QFile::remove(evil);
+}
+
+void BatchTest::noOverwriteAndOddNames()
+{
+    QTemporaryDir odd;
+    const QStringList names{"with space.wav", "quote\"d.wav", "-dash.wav", "Ünïcødé.wav", "noext"};
+    QStringList inputs;
+    for (const QString& n : names) {
+        QVERIFY(QFile::copy(path("c.flac"), odd.filePath(n)));
+        inputs << odd.filePath(n);
+    }
+    inputs << odd.filePath("with space.wav"); // twice: the second gets " 1"
+    QDir(odd.path()).mkdir("Converted");
+    QFile old(odd.filePath("Converted/noext.mp3"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("earlier result");
+    old.close();
+    c->startnow(inputs);
+    QVERIFY(waitForAlerts(1));
+    for (const char* out : {"with space.mp3", "with space 1.mp3", "quote\"d.mp3", "-dash.mp3", "Ünïcødé.mp3",
+                            "noext 1.mp3"})
+        QVERIFY2(probeAudio(odd.filePath("Converted/") + QString::fromUtf8(out)).ok, out);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("earlier result"));
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+}
+
+void BatchTest::progressTickOnTheWindow()
+{
+    // A stand-in encoder: its probe states 200 seconds of audio, its conversion
+    // stays quiet until stopped, so the tick reads only what the test puts in the view.
+    QTemporaryDir fake;
+    QFile script(fake.filePath("ffmpeg"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nif [ $# -eq 3 ]; then echo '  Duration: 00:03:20.00, start: 0' >&2;"
+                 " echo 'Stream #0:0: Audio: pcm' >&2; exit 1; fi\nexec sleep 30\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    platform::setResourceSearchDirsOverride({fake.path()});
+    auto& ui = c->outlets();
+    c->startnow({path("c.flac")});
+    QVERIFY(QTest::qWaitFor([&] { return c->shellWrapper() != nullptr; }, 20000));
+    QCOMPARE(c->totalDuration(), 200);
+    QCOMPARE(ui.lblPbNow->text(), QStringLiteral("0%"));
+    QTimer t;
+    const struct { const char* text; const char* label; int bar; } cases[] = {
+        {"frame=1 time=00:01:23.45 bitrate=1", "41%", 41},
+        {"time=00:03:30.00 bitrate", "105%", 105},
+        {"time=00:01:23.45\r", "41%", 41},
+        {"no progress in this chunk", "41%", 41},
+        {"time= bitrate", "41%", 41},
+    };
+    for (const auto& k : cases) {
+        ui.errorOutlet->setPlainText(QString::fromLatin1(k.text));
+        c->timerFired(&t);
+        QCOMPARE(ui.lblPbNow->text(), QString::fromLatin1(k.label));
+        QCOMPARE(ui.pbBar->value(), std::min(k.bar, ui.pbBar->maximum()));
+    }
+    c->stopTask(nullptr);
+    QVERIFY(waitForAlerts(1));
+    QVERIFY(ui.textOutlet->toPlainText().contains("command finished. Result code: 15"));
+    // A tick after the batch changes nothing.
+    ui.errorOutlet->setPlainText("time=00:00:20.00 ");
+    c->timerFired(&t);
+    QCOMPARE(ui.lblPbNow->text(), QStringLiteral("41%"));
+    QTRY_COMPARE(BannerController::liveProgressTimers(), 0);
+}
+
+void BatchTest::oneProgressTimerAtATime()
+{
+    QTemporaryDir many;
+    QStringList inputs;
+    for (int i = 0; i < 6; ++i) {
+        QVERIFY(QFile::copy(path("c.flac"), many.filePath(QString("t%1.flac").arg(i))));
+        inputs << many.filePath(QString("t%1.flac").arg(i));
+    }
+    int most = 0;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] { most = std::max(most, BannerController::liveProgressTimers()); });
+    sampler.start(2);
+    c->startnow(inputs);
+    QVERIFY(waitForAlerts(1));
+    sampler.stop();
+    QCOMPARE(most, 1);
+    QCOMPARE(BannerController::liveProgressTimers(), 0);
+}
+
+void BatchTest::outputFolderChoice()
+{
+    QTemporaryDir target;
+    QDir(target.path()).mkdir("Mes Dossiers à moi");
+    const QString folder = target.filePath("Mes Dossiers à moi");
+    auto& ui = c->outlets();
+    ui.cmbOutput->setCurrentIndex(1);
+    // First: "OK" on the reminder, then the panel is cancelled: nothing starts.
+    dialogs->alertAnswers = {1001};
+    c->startnow({path("c.flac")});
+    QCOMPARE(dialogs->alerts.size(), 1);
+    QCOMPARE(dialogs->alerts[0].message, QStringLiteral("Select a folder"));
+    QCOMPARE(dialogs->alerts[0].buttons, (QStringList{"Don't Show This Message Again", "OK"}));
+    QCOMPARE(dialogs->panelTitles, QStringList{"Output the File to"});
+    QCOMPARE(c->getFileCount(), quint64(0));
+    QVERIFY(c->showsFolderReminder());
+    // Then: switched off for good, and the folder is used.
+    dialogs->alertAnswers = {1000};
+    dialogs->folders = {QUrl::fromLocalFile(folder)};
+    c->startnow({path("c.flac")});
+    QVERIFY(waitForAlerts(3));
+    QCOMPARE(dialogs->alerts[2].message, QStringLiteral("Complete"));
+    QCOMPARE(ui.txtOutputPath->text(), folder + "/");
+    QVERIFY(probeAudio(folder + "/c.mp3").ok);
+    QVERIFY(!c->showsFolderReminder());
+    QFile dat(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Qelvanto/folder.dat");
+    QVERIFY(dat.open(QIODevice::ReadOnly));
+    QCOMPARE(dat.readAll(), QByteArray("NO"));
+    // No reminder any more; a cancelled panel abandons the start.
+    c->startnow({path("c.flac")});
+    QCOMPARE(dialogs->alerts.size(), 3);
+    QCOMPARE(dialogs->panelTitles.size(), 3);
+}
+
+QTEST_MAIN(BatchTest)
+#include "tst_batch.moc"

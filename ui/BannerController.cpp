@@ -52,6 +52,9 @@ BannerController::BannerController()
 
 BannerController::~BannerController()
 {
+    // A conversion may outlive its delegate; it must not report to a dead one.
+    if (shellWrapper_)
+        shellWrapper_->setDelegate(nullptr);
     setShellWrapper(nullptr);
     stopProgressTimer();
     if (sharedBannerController == this)
@@ -393,7 +396,8 @@ void BannerController::timerFired(QTimer* timer)
     qCDebug(lcEngine).noquote() << "Error2:" << errorText;
     if (const auto percent = engine::progressPercent(errorText, TotalDuration)) {
         ui_.lblPbNow->setText(QStringLiteral("%1%").arg(*percent));
-        ui_.pbBar->setValue(*percent);
+        // The bar cannot show more than full; the label does.
+        ui_.pbBar->setValue(std::clamp(*percent, ui_.pbBar->minimum(), ui_.pbBar->maximum()));
     }
 }
 
