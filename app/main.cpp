@@ -2,7 +2,43 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminate(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+// A session that ends the program (SIGTERM, SIGINT) closes the window as a
+// person would, so the choices are saved as on any other close.
+void closeWindowOnTermination(QWidget* window)
+{
+    if (::pipe(g_signalPipe) != 0)
+        return;
+    for (int fd : g_signalPipe)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+        char byte;
+        [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
+        window->close();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = onTerminate;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGINT, &sa, nullptr);
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -12,5 +48,6 @@ int main(int argc, char* argv[])
     BannerController controller;
     controller.mainWindow()->show();
     controller.applicationDidFinishLaunching();
+    closeWindowOnTermination(controller.mainWindow());
     return app.exec();
 }

@@ -78,7 +78,8 @@ struct ScriptedDialogs : ModalDialogs {
         panelTitles << title;
         if (files.empty())
             return std::nullopt;
-        auto f = files.front();
+        std::optional<QStringList> f;
+        f.swap(files.front());
         files.pop_front();
         return f;
     }

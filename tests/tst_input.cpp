@@ -1,1 +1,217 @@
-int main(){return 0;}
+// The drop target with real drop events, input collection on real folders, and
+// the settings store through the real executable.
+#include "TestSupport.h"
+
+#include "MainWindow.h"
+#include "ui/BannerController.h"
+#include "ui/InputCollection.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+// A drop as the platform delivers it: the drag enters first, then it drops.
+bool dropOn(QWidget* target, const QMimeData* data)
+{
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+class InputTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    void touch(const QString& rel)
+    {
+        QDir().mkpath(QFileInfo(dir.filePath(rel)).path());
+        QFile f(dir.filePath(rel));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QString settingsDir() const
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Qelvanto";
+    }
+    // Starts the real program, closes its window after start-up; its standard output.
+    QByteArray runProgram(const QString& home);
+
+private slots:
+    void initTestCase();
+    void collectsFilesAndFolders();
+    void dropEventsStartBatches();
+    void dropWhileBusyIsRefused();
+    void settingsFirstStartAndRoundTrip();
+    void settingsOddFiles();
+};
+
+void InputTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void InputTest::collectsFilesAndFolders()
+{
+    touch("a.ogg");
+    touch("b.ogg");
+    touch("D/x.ogg");
+    touch("D/S/y.ogg");
+    touch("D/.hidden");
+    QDir().mkpath(dir.filePath("E/F"));
+    QVERIFY(QFile::link(dir.filePath("D/S"), dir.filePath("D/link")));
+    const QStringList got = ui::collectInputs({dir.filePath("a.ogg"), dir.filePath("b.ogg"), dir.filePath("D")});
+    QCOMPARE(got.mid(0, 2), (QStringList{dir.filePath("a.ogg"), dir.filePath("b.ogg")}));
+    QStringList rest = got.mid(2);
+    rest.sort();
+    QCOMPARE(rest, (QStringList{dir.filePath("D") + "/.hidden", dir.filePath("D") + "/S/y.ogg",
+                                dir.filePath("D") + "/x.ogg"}));
+    QCOMPARE(ui::collectInputs({dir.filePath("E")}), QStringList{});
+    QCOMPARE(ui::collectInputs({dir.filePath("gone.ogg")}), QStringList{dir.filePath("gone.ogg")});
+}
+
+void InputTest::dropEventsStartBatches()
+{
+    BannerController c;
+    auto d = std::make_unique<ScriptedDialogs>();
+    auto* dialogs = d.get();
+    c.setDialogs(std::move(d));
+    c.applicationDidFinishLaunching();
+    c.mainWindow()->show();
+    auto* img = c.outlets().imgView;
+    QCOMPARE(img->currentImageName(), QStringLiteral("door.jpg"));
+
+    // Files without audio: each is probed and skipped; the batch ends with its alert.
+    touch("drop/n1.txt");
+    touch("drop/sub/n2.txt");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dir.filePath("drop"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(img, &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(img->currentImageName(), QStringLiteral("doorLight.jpg"));
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(img, &drop);
+    QVERIFY(drop.isAccepted());
+    QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 1; }, 20000));
+    QCOMPARE(c.convertFiles().size(), 2);
+    QCOMPARE(img->currentImageName(), QStringLiteral("door.jpg"));
+
+    // An empty folder: an empty batch, straight to its alert.
+    QDir().mkpath(dir.filePath("empty"));
+    data.setUrls({QUrl::fromLocalFile(dir.filePath("empty"))});
+    QVERIFY(dropOn(img, &data));
+    QCOMPARE(dialogs->alerts.size(), 2);
+    QVERIFY(c.convertFiles().isEmpty());
+
+    // No file names: accepted and ignored.
+    QMimeData image;
+    image.setData("image/tiff", "II*\0");
+    QVERIFY(dropOn(img, &image));
+    QCOMPARE(dialogs->alerts.size(), 2);
+
+    // A click opens the picker; a cancel starts nothing, a pick starts the batch.
+    QTest::mouseClick(img, Qt::LeftButton);
+    QCOMPARE(dialogs->panelTitles.last(), QStringLiteral("Select File(s)"));
+    QCOMPARE(dialogs->alerts.size(), 2);
+    dialogs->files = {QStringList{dir.filePath("drop/n1.txt")}};
+    QTest::mouseClick(img, Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 3; }, 20000));
+    QCOMPARE(c.convertFiles(), QStringList{dir.filePath("drop/n1.txt")});
+}
+
+void InputTest::dropWhileBusyIsRefused()
+{
+    BannerController c;
+    auto d = std::make_unique<ScriptedDialogs>();
+    auto* dialogs = d.get();
+    c.setDialogs(std::move(d));
+    c.applicationDidFinishLaunching();
+    auto* img = c.outlets().imgView;
+    QVERIFY(makeTone(dir.filePath("long.wav"), 120.0));
+    c.startnow({dir.filePath("long.wav")});
+    QVERIFY(QTest::qWaitFor([&] { return c.shellWrapper() != nullptr; }, 20000));
+    QVERIFY(c.getSign());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dir.filePath("long.wav"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(img, &enter);
+    QVERIFY(!enter.isAccepted());
+    QCOMPARE(img->currentImageName(), QStringLiteral("door.jpg"));
+    QVERIFY(!img->performDragOperation(&data));
+    QTest::mouseClick(img, Qt::LeftButton);
+    QVERIFY(dialogs->panelTitles.isEmpty());
+    c.stopTask(nullptr);
+    QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 1; }, 20000));
+    QCOMPARE(c.convertFiles().size(), 1);
+}
+
+QByteArray InputTest::runProgram(const QString& home)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", home);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(QELVANTO_EXE));
+    if (!p.waitForStarted())
+        return "not started";
+    // The program has started once its settings were echoed; give it a moment, then
+    // end it the way a session does, which closes the window.
+    QTest::qWait(1500);
+    p.terminate();
+    p.waitForFinished(20000);
+    return p.readAllStandardOutput();
+}
+
+void InputTest::settingsFirstStartAndRoundTrip()
+{
+    QTemporaryDir home;
+    const QString folder = home.filePath("Qelvanto");
+    QCOMPARE(runProgram(home.path()), QByteArray());
+    QFile dat(folder + "/setting.dat");
+    QVERIFY(dat.open(QIODevice::ReadOnly));
+    QCOMPARE(dat.readAll(), QByteArray("0,5,2,1"));
+    dat.close();
+    // Choices written by hand come back, and are echoed first.
+    QVERIFY(dat.open(QIODevice::WriteOnly));
+    dat.write("3,2,0,0");
+    dat.close();
+    QFile no(folder + "/folder.dat");
+    QVERIFY(no.open(QIODevice::WriteOnly));
+    no.write("NO");
+    no.close();
+    QCOMPARE(runProgram(home.path()), QByteArray("3,2,0,0NO"));
+    QVERIFY(dat.open(QIODevice::ReadOnly));
+    QCOMPARE(dat.readAll(), QByteArray("3,2,0,0"));
+}
+
+void InputTest::settingsOddFiles()
+{
+    const struct { QByteArray setting, folder, echo, saved; } cases[] = {
+        {" 3, 2,0,0\n", "NO\n", " 3, 2,0,0\nNO\n", "3,2,0,0"},
+        {"1,2,3,1,8", "no", "1,2,3,1,8no", "1,2,3,1"},
+        {"2,\xff,1,1", "", "2,", "0,0,0,0"},
+        {"99,5,2,1", "NO", "99,5,2,1NO", "0,5,2,1"},
+    };
+    for (const auto& k : cases) {
+        QTemporaryDir home;
+        QDir().mkpath(home.filePath("Qelvanto"));
+        QFile s(home.filePath("Qelvanto/setting.dat"));
+        QVERIFY(s.open(QIODevice::WriteOnly));
+        s.write(k.setting);
+        s.close();
+        QFile f(home.filePath("Qelvanto/folder.dat"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(k.folder);
+        f.close();
+        QCOMPARE(runProgram(home.path()), k.echo);
+        QVERIFY(s.open(QIODevice::ReadOnly));
+        QCOMPARE(s.readAll(), k.saved);
+    }
+}
+
+QTEST_MAIN(InputTest)
+#include "tst_input.moc"
