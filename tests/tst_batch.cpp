@@ -39,6 +39,7 @@ private slots:
     void progressTickOnTheWindow();
     void oneProgressTimerAtATime();
     void outputFolderChoice();
+    void reminderOffWhenFolderDatCannotBeWritten();
 };
 
 void BatchTest::initTestCase()
@@ -58,6 +59,7 @@ void BatchTest::init()
     auto d = std::make_unique<ScriptedDialogs>();
     dialogs = d.get();
     c->setDialogs(std::move(d));
+    c->mainWindow()->show();
     c->applicationDidFinishLaunching();
     QDir(path("Converted")).removeRecursively();
 }
@@ -134,7 +136,7 @@ void BatchTest::durationNotAvailableUsesTemporaryWav()
 
 void BatchTest::stopDuringSecondOfThree()
 {
-    QVERIFY(makeTone(path("long.wav"), 600.0, 2));
+    QVERIFY(makeTone(path("long.wav"), 300.0, 2));
     c->startnow({path("c.flac"), path("long.wav"), path("a.wav")});
     QVERIFY(QTest::qWaitFor([&] { return c->finishedFileCount() == 1 && c->shellWrapper(); }, 30000));
     QTest::qWait(300);
@@ -332,6 +334,24 @@ void BatchTest::outputFolderChoice()
     c->startnow({path("c.flac")});
     QCOMPARE(dialogs->alerts.size(), 3);
     QCOMPARE(dialogs->panelTitles.size(), 3);
+}
+
+void BatchTest::reminderOffWhenFolderDatCannotBeWritten()
+{
+    // A folder where the file should be: the write fails even for root.
+    const QString dat = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Qelvanto/folder.dat";
+    QFile::remove(dat);
+    QVERIFY(QDir().mkpath(dat));
+    c->applicationDidFinishLaunching(); // reads the settings again: the reminder is on
+    QVERIFY(c->showsFolderReminder());
+    c->outlets().cmbOutput->setCurrentIndex(1);
+    dialogs->alertAnswers = {1000};
+    c->startnow({path("c.flac")});
+    QVERIFY(!c->showsFolderReminder());
+    c->startnow({path("c.flac")});
+    QCOMPARE(dialogs->alerts.size(), 1); // not asked again in this run
+    QCOMPARE(dialogs->panelTitles.size(), 2);
+    QVERIFY(QDir(dat).removeRecursively());
 }
 
 QTEST_MAIN(BatchTest)
