@@ -220,7 +220,7 @@ void BatchTest::separatorInNameIsLeftOut()
 void BatchTest::noOverwriteAndOddNames()
 {
     QTemporaryDir odd;
-    const QStringList names{"with space.wav", "quote\"d.wav", "-dash.wav", "Ünïcødé.wav", "noext"};
+    const QStringList names{"with space.wav", "quote\"d.wav", "-dash.wav", "Ünïcødé.wav", "noext", "new\nline.wav"};
     QStringList inputs;
     for (const QString& n : names) {
         QVERIFY(QFile::copy(path("c.flac"), odd.filePath(n)));
@@ -235,7 +235,7 @@ void BatchTest::noOverwriteAndOddNames()
     c->startnow(inputs);
     QVERIFY(waitForAlerts(1));
     for (const char* out : {"with space.mp3", "with space 1.mp3", "quote\"d.mp3", "-dash.mp3", "Ünïcødé.mp3",
-                            "noext 1.mp3"})
+                            "noext 1.mp3", "new\nline.mp3"})
         QVERIFY2(probeAudio(odd.filePath("Converted/") + QString::fromUtf8(out)).ok, out);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("earlier result"));

@@ -251,7 +251,7 @@ void BannerController::convert()
                      .arg(input, engine::kArgumentSeparator));
         return;
     }
-    launch(input, arguments);
+    launch(arguments);
 }
 
 void BannerController::wavFallback(const QString& encoder, const QString& input, const QString& converted)
@@ -287,9 +287,8 @@ void BannerController::timerFired1(QTimer* timer)
     convert();
 }
 
-void BannerController::launch(const QString& input, const QStringList& arguments)
+void BannerController::launch(const QStringList& arguments)
 {
-    (void)input;
     setShellWrapper(runnerFactory_(arguments));
     if (shellWrapper_)
         shellWrapper_->setDelegate(this);

@@ -79,7 +79,7 @@ private:
     void restoreSettings();
     void wavFallback(const QString& encoder, const QString& input, const QString& converted);
     void skipFile();
-    void launch(const QString& input, const QStringList& arguments);
+    void launch(const QStringList& arguments);
     void leaveOut(const QString& consoleText);
     void moveOn(bool alert);
     void stopProgressTimer();
