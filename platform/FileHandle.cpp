@@ -63,11 +63,6 @@ void FileHandle::cancelBackgroundRead()
         notifier_->setEnabled(false);
 }
 
-bool FileHandle::hasBackgroundRead() const
-{
-    return notifier_ && notifier_->isEnabled();
-}
-
 void FileHandle::onReadable()
 {
     QByteArray buffer(kChunkSize, Qt::Uninitialized);

@@ -21,7 +21,6 @@ public:
     void readInBackgroundAndNotify();
     // Withdraws an outstanding background read; no readCompleted follows for it.
     void cancelBackgroundRead();
-    bool hasBackgroundRead() const;
 
     // Waits for bytes or end of file; empty at end of file (or on a read error).
     QByteArray availableData();

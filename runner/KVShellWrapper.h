@@ -40,9 +40,6 @@ public:
     void closeInput();
     void cleanup();
 
-    // The child's process id while it is known, for diagnostics and tests.
-    qint64 processIdentifier() const { return task_ ? task_->processIdentifier() : -1; }
-
 private:
     KVShellWrapper() = default;
     void appendOutput(const QByteArray& data);

@@ -10,8 +10,6 @@
 #include <QPixmap>
 
 namespace {
-const QString kFileNamesType = QStringLiteral("text/uri-list");
-const QString kTiffType = QStringLiteral("image/tiff");
 
 bool busy()
 {
@@ -26,11 +24,6 @@ bool loaded()
 NSCImageView::NSCImageView(QWidget* parent) : QLabel(parent)
 {
     setAcceptDrops(true);
-}
-
-QStringList NSCImageView::registeredTypes()
-{
-    return {kFileNamesType, kTiffType};
 }
 
 void NSCImageView::showImageNamed(const QString& name)

@@ -16,7 +16,6 @@ public:
 
     // The drop itself, callable with any mime data: false when refused.
     bool performDragOperation(const class QMimeData* data);
-    static QStringList registeredTypes();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
