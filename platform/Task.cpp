@@ -146,6 +146,12 @@ void Task::terminate()
         ::kill(pid_t(pid_), SIGTERM);
 }
 
+void Task::kill()
+{
+    if (isRunning())
+        ::kill(pid_t(pid_), SIGKILL);
+}
+
 void Task::waitUntilExit()
 {
     if (watcher_)

@@ -56,6 +56,8 @@ public:
     bool hasLaunched() const { return pid_ > 0; }
     qint64 processIdentifier() const { return pid_; }
     void terminate();
+    // SIGKILL, for a child that does not end on terminate().
+    void kill();
     void waitUntilExit();
     // The exit code, or the signal number for a child ended by a signal.
     int terminationStatus() const;

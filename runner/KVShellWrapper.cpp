@@ -156,8 +156,19 @@ void KVShellWrapper::startProcess()
 
 void KVShellWrapper::stopProcess()
 {
-    if (task_)
-        task_->terminate();
+    if (!task_)
+        return;
+    task_->terminate();
+    // A child that ignores SIGTERM would hold the batch forever; end it for good.
+    if (!killTimerArmed_ && task_->isRunning()) {
+        killTimerArmed_ = true;
+        QTimer::singleShot(kKillAfterMs, this, [this] {
+            if (task_ && task_->isRunning()) {
+                qCDebug(lcRunner, "KVShellWrapper - child ignored SIGTERM, sending SIGKILL");
+                task_->kill();
+            }
+        });
+    }
 }
 
 void KVShellWrapper::appendInput(const QVariant& value)

@@ -35,7 +35,9 @@ public:
     void setOutputStringEncoding(quint64 encoding) { outputStringEncoding_ = encoding; }
 
     void startProcess();
+    // SIGTERM now; SIGKILL when the child is still running kKillAfterMs later.
     void stopProcess();
+    static constexpr int kKillAfterMs = 5000;
     void appendInput(const QVariant& value);
     void closeInput();
     void cleanup();
@@ -66,6 +68,7 @@ private:
     bool taskDidTerminate_ = false;
     bool readsStdout_ = false;
     bool readsStderr_ = false;
+    bool killTimerArmed_ = false;
     std::shared_ptr<KVShellWrapper> self_; // held from launch until the end is reported
     QList<QMetaObject::Connection> observers_;
 };

@@ -4,13 +4,18 @@
 #include "runner/KVShellWrapper.h"
 #include "ui/ModalDialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 
 #include <deque>
+#include <unistd.h>
 #include <functional>
 
 struct RecordingDelegate : KVShellWrapperDelegate {
@@ -103,6 +108,7 @@ inline bool runEncoder(const QStringList& args, QByteArray* errOut = nullptr)
 
 inline bool makeTone(const QString& path, double seconds = 1.0, int channels = 1)
 {
+    QDir().mkpath(QFileInfo(path).path());
     return runEncoder({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                        QStringLiteral("sine=f=440:d=%1").arg(seconds), QStringLiteral("-ac"),
                        QString::number(channels), path});
@@ -148,3 +154,31 @@ struct LogCapture {
     }
 };
 
+
+// A drop as the platform delivers it: the drag enters first, then it drops.
+inline bool dropOn(QWidget* target, const QMimeData* data)
+{
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+// This process's children as "pid state" entries, zombies included.
+inline QStringList childProcesses()
+{
+    QStringList found;
+    const QString self = QString::number(::getpid());
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromLatin1(stat.readAll());
+        // After the name in parentheses: state, then the parent's pid.
+        const QStringList rest = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
+        if (rest.size() > 1 && rest[1] == self)
+            found << pid + QLatin1Char(' ') + rest[0];
+    }
+    return found;
+}

@@ -13,16 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-// A drop as the platform delivers it: the drag enters first, then it drops.
-bool dropOn(QWidget* target, const QMimeData* data)
-{
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
-}
-
 class InputTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;

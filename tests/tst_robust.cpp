@@ -1,0 +1,311 @@
+// A hostile drop that must lose nothing, and Stop pressed in awkward moments.
+#include "TestSupport.h"
+
+#include "MainWindow.h"
+#include "engine/CommandLine.h"
+#include "platform/Resources.h"
+#include "ui/BannerController.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <thread>
+
+namespace {
+
+// Checksums of every file below root, symbolic links not followed.
+QMap<QString, QByteArray> checksums(const QString& root)
+{
+    QMap<QString, QByteArray> sums;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        if (it.fileInfo().isSymLink())
+            continue;
+        QFile f(p);
+        sums[p] = f.open(QIODevice::ReadOnly) ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
+                                              : QByteArray("unreadable");
+    }
+    return sums;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// An encoder stand-in: a shell script put where the program looks for the encoder.
+bool installScript(const QTemporaryDir& dir, const QByteArray& body)
+{
+    QFile script(dir.filePath("ffmpeg"));
+    if (!script.open(QIODevice::WriteOnly))
+        return false;
+    script.write("#!/bin/sh\n" + body);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    platform::setResourceSearchDirsOverride({dir.path()});
+    return true;
+}
+
+} // namespace
+
+class RobustTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<BannerController> c;
+    ScriptedDialogs* dialogs = nullptr;
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    bool waitForAlerts(int n, int ms = 60000)
+    {
+        return QTest::qWaitFor([&] { return dialogs->alerts.size() >= n; }, ms);
+    }
+    QList<int> resultCodes() const
+    {
+        QList<int> codes;
+        static const QRegularExpression line(QStringLiteral("command finished. Result code: (-?\\d+)"));
+        for (const auto& m : line.globalMatch(c->outlets().textOutlet->toPlainText()))
+            codes << m.captured(1).toInt();
+        return codes;
+    }
+    void verifyIdle()
+    {
+        QCOMPARE(c->getFileCount(), quint64(0));
+        QCOMPARE(c->finishedFileCount(), quint64(0));
+        QVERIFY(!c->getSign());
+        QVERIFY(c->outlets().cmbFormat->isVisibleTo(c->mainWindow()));
+        QVERIFY(!c->shellWrapper());
+        // The runner reaps its child before it reports; nothing of ours may linger.
+        QVERIFY2(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5000),
+                 qPrintable(childProcesses().join(", ")));
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void hostileDropLosesNothing();
+    void stopPressedManyTimes();
+    void stopDuringProbeOfNextFile();
+    void stopOnChildIgnoringTerm();
+};
+
+void RobustTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Qelvanto").removeRecursively();
+}
+
+void RobustTest::init()
+{
+    c = std::make_unique<BannerController>();
+    auto d = std::make_unique<ScriptedDialogs>();
+    dialogs = d.get();
+    c->setDialogs(std::move(d));
+    c->mainWindow()->show();
+    c->applicationDidFinishLaunching();
+}
+
+void RobustTest::cleanup()
+{
+    c.reset();
+    platform::setResourceSearchDirsOverride({});
+}
+
+void RobustTest::hostileDropLosesNothing()
+{
+    const QString tree = path("hostile/tree");
+    const QString later = path("hostile/later");
+    // Audio in every format the window offers, under names that break naive quoting.
+    const QStringList audio = {
+        tree + "/two words.mp3",      tree + "/quote \"q\" it's.m4a", tree + "/-dash.aac",
+        tree + "/Ünïcødé ñ 音.ogg",   tree + "/line\nbreak.flac",     tree + "/plain.wav",
+        tree + "/deep/er/x.aiff",     tree + "/deep/y.wma",           tree + "/z.ac3",
+        tree + "/no extension",       tree + "/.hidden.wav",
+    };
+    for (const QString& a : audio) {
+        QDir().mkpath(QFileInfo(a).path());
+        const QString fmt = a.endsWith("no extension") ? "-f wav" : a.endsWith(".aac") ? "-f adts" : "";
+        QByteArray err;
+        QStringList args{"-f", "lavfi", "-i", "sine=f=330:d=1", "-ac", "2"};
+        if (!fmt.isEmpty())
+            args << fmt.split(' ');
+        QVERIFY2(runEncoder(args << a, &err), err.constData());
+    }
+    // Streamed Matroska states no duration, so it goes through the temporary WAV.
+    QVERIFY(QProcess::execute("/bin/sh", {"-c", QString("'%1' -v error -f lavfi -i sine=d=2 -f matroska - > '%2'")
+                                                    .arg(encoder(), tree + "/streamed.mka")}) == 0);
+    // An earlier run's result, which is dropped again and converted again.
+    QVERIFY(makeTone(tree + "/Converted/plain.mp3", 1.0, 2));
+    QVERIFY(writeFile(tree + "/Converted/plain.tmp.keep", "an unrelated file of the user"));
+    // A separator inside a name would split the encoder's arguments: left out.
+    QVERIFY(makeTone(tree + "/sep" + engine::kArgumentSeparator + ".wav"));
+    // Not audio, or not readable as audio.
+    QVERIFY(writeFile(tree + "/notes.txt", "just words\n"));
+    QVERIFY(runEncoder({"-f", "lavfi", "-i", "color=c=red:s=8x8", "-frames:v", "1", tree + "/picture.png"}));
+    QVERIFY(writeFile(tree + "/empty.mp3", ""));
+    QVERIFY(makeTone(path("hostile/whole.mp3"), 3.0, 2));
+    QFile whole(path("hostile/whole.mp3"));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QVERIFY(writeFile(tree + "/truncated.mp3", whole.read(whole.size() / 3)));
+    whole.close();
+    QFile::remove(path("hostile/whole.mp3"));
+    const bool root = ::geteuid() == 0;
+    if (!root) {
+        QVERIFY(makeTone(tree + "/locked.wav"));
+        QFile(tree + "/locked.wav").setPermissions(QFileDevice::Permissions());
+    }
+    // A link to a folder outside the tree is not followed.
+    QVERIFY(makeTone(path("hostile/outside/o.wav")));
+    QVERIFY(QFile::link(path("hostile/outside"), tree + "/link to outside"));
+    // The second folder's file disappears after the drop, before its turn.
+    QVERIFY(makeTone(later + "/gone.wav"));
+    QVERIFY(makeTone(later + "/stays.wav"));
+
+    const auto before = checksums(path("hostile"));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(tree), QUrl::fromLocalFile(later)});
+    QVERIFY(dropOn(c->outlets().imgView, &data));
+    const QStringList inputs = c->convertFiles();
+    QVERIFY(inputs.indexOf(later + "/gone.wav") > int(c->finishedFileCount()));
+    QVERIFY(QFile::remove(later + "/gone.wav"));
+    QVERIFY(!inputs.contains(path("hostile/outside/o.wav")));
+    QVERIFY(!inputs.contains(tree + "/link to outside/o.wav"));
+    QVERIFY(waitForAlerts(1, 120000));
+
+    // Which inputs must have converted, and where their results go.
+    QMap<QString, QString> expected; // input -> folder of its result
+    for (const QString& a : audio + QStringList{tree + "/streamed.mka", tree + "/truncated.mp3",
+                                                tree + "/Converted/plain.mp3", later + "/stays.wav"})
+        expected[a] = QFileInfo(a).path() + "/Converted";
+    QCOMPARE(inputs.size(), expected.size() + 6 + (root ? 0 : 1)); // plus separator, txt, png, empty, keep, gone
+    const auto after = checksums(path("hostile"));
+    QStringList created;
+    for (auto it = before.begin(); it != before.end(); ++it) {
+        if (it.key() == later + "/gone.wav")
+            continue;
+        QVERIFY2(after.value(it.key()) == it.value(), qPrintable("changed: " + it.key()));
+    }
+    for (const QString& p : after.keys())
+        if (!before.contains(p))
+            created << p;
+    for (const QString& p : created) {
+        QVERIFY2(!p.endsWith(".tmp"), qPrintable(p));
+        QVERIFY2(p.endsWith(".mp3"), qPrintable(p));
+        const AudioInfo info = probeAudio(p);
+        QVERIFY2(info.ok && info.codec == "mp3" && info.rate == 44100 && info.channels == 2, qPrintable(p));
+    }
+    // Exactly one new result per input: its name without extension, maybe with " N".
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        const QString base = it.value() + "/" + engine::deletingPathExtension(QFileInfo(it.key()).fileName());
+        const QStringList mine = created.filter(QRegularExpression(
+            "^" + QRegularExpression::escape(base) + "( \\d+)?\\.mp3$"));
+        QVERIFY2(mine.size() == 1, qPrintable(it.key() + ": " + mine.join(", ")));
+    }
+    QCOMPARE(created.size(), expected.size());
+    QVERIFY(created.contains(tree + "/Converted/plain 1.mp3")); // the earlier result stays as it was
+    QVERIFY(!QFileInfo::exists(path("hostile/outside/Converted")));
+
+    const QString console = c->outlets().textOutlet->toPlainText();
+    QVERIFY(console.contains("Left out " + tree + "/sep"));
+    QCOMPARE(resultCodes().size(), expected.size());
+    QCOMPARE(dialogs->alerts.size(), 1);
+    QCOMPARE(dialogs->alerts[0].informative,
+             QString("Conversion Completed.\n1 of %1 files failed; the console has the details.").arg(inputs.size()));
+    verifyIdle();
+    QCOMPARE(c->outlets().imgView->currentImageName(), QStringLiteral("door.jpg"));
+}
+
+void RobustTest::stopPressedManyTimes()
+{
+    QVERIFY(makeTone(path("long.wav"), 120.0, 2));
+    c->startnow({path("long.wav"), path("long.wav"), path("long.wav"), path("long.wav")});
+    auto& ui = c->outlets();
+    QVERIFY(QTest::qWaitFor([&] { return c->shellWrapper() != nullptr; }, 30000));
+    // A burst before anything is handled, then presses between events until the end.
+    for (int i = 0; i < 50; ++i)
+        ui.runButton->click();
+    QElapsedTimer clock;
+    clock.start();
+    while (dialogs->alerts.isEmpty() && clock.elapsed() < 60000) {
+        ui.runButton->click();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    QCOMPARE(dialogs->alerts.size(), 1);
+    const QList<int> codes = resultCodes();
+    QCOMPARE(codes.size(), 4);
+    for (int code : codes)
+        QVERIFY(code != 0);
+    verifyIdle();
+    // Presses after the end do nothing.
+    ui.runButton->click();
+    QTest::qWait(50);
+    QCOMPARE(resultCodes().size(), 4);
+    QCOMPARE(dialogs->alerts.size(), 1);
+    QFile::remove(path("long.wav"));
+    QDir(path("Converted")).removeRecursively();
+}
+
+void RobustTest::stopDuringProbeOfNextFile()
+{
+    QVERIFY(makeTone(path("first.wav")));
+    QVERIFY(makeTone(path("second.wav"), 120.0, 2));
+    QVERIFY(makeTone(path("third.wav")));
+    QTemporaryDir fake;
+    const QString mark = fake.filePath("probing");
+    // The probe of the second file waits, so a press lands while the window is blocked in it.
+    QVERIFY(installScript(fake, QString("if [ $# -eq 3 ]; then case \"$3\" in *second.wav) touch '%1'; sleep 0.5;; esac; fi\n"
+                                        "exec '%2' \"$@\"\n").arg(mark, encoder()).toUtf8()));
+    auto& ui = c->outlets();
+    std::thread presser([&] {
+        for (int i = 0; i < 6000 && !QFile::exists(mark); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        QMetaObject::invokeMethod(ui.runButton, "click", Qt::QueuedConnection);
+    });
+    c->startnow({path("first.wav"), path("second.wav"), path("third.wav")});
+    const bool ended = waitForAlerts(1);
+    presser.join();
+    QVERIFY(ended);
+    QVERIFY(QFile::exists(mark));
+    const QList<int> codes = resultCodes();
+    QCOMPARE(codes.size(), 3);
+    QCOMPARE(codes[0], 0);
+    QVERIFY(codes[1] != 0); // the press stopped the file whose probe it interrupted
+    QCOMPARE(codes[2], 0);
+    QVERIFY(probeAudio(path("Converted/third.mp3")).ok);
+    verifyIdle();
+    QDir(path("Converted")).removeRecursively();
+}
+
+void RobustTest::stopOnChildIgnoringTerm()
+{
+    QTemporaryDir fake;
+    // Probes describe audio; the stubborn file's conversion ignores SIGTERM.
+    QVERIFY(installScript(fake, "if [ $# -eq 3 ]; then echo '  Duration: 00:01:00.00, start: 0' >&2;"
+                                " echo 'Stream #0:0: Audio: pcm' >&2; exit 1; fi\n"
+                                "case \"$3\" in *stubborn*) trap '' TERM; exec sleep 60;; esac\nexit 0\n"));
+    c->startnow({path("stubborn.wav"), path("fine.wav"), path("stubborn.wav")});
+    auto& ui = c->outlets();
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(QTest::qWaitFor([&] { return c->shellWrapper() != nullptr; }, 10000));
+    QTest::qWait(200);
+    ui.runButton->click();
+    QVERIFY(QTest::qWaitFor([&] { return c->finishedFileCount() == 2 && c->shellWrapper(); }, 20000));
+    QTest::qWait(200);
+    ui.runButton->click();
+    ui.runButton->click();
+    QVERIFY(waitForAlerts(1, 30000));
+    QVERIFY(clock.elapsed() < 30000);
+    QCOMPARE(resultCodes(), (QList<int>{9, 0, 9}));
+    verifyIdle();
+}
+
+QTEST_MAIN(RobustTest)
+#include "tst_robust.moc"
