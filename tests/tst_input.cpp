@@ -52,11 +52,15 @@ void InputTest::collectsFilesAndFolders()
     touch("D/.hidden");
     QDir().mkpath(dir.filePath("E/F"));
     QVERIFY(QFile::link(dir.filePath("D/S"), dir.filePath("D/link")));
+    QVERIFY(QFile::link(dir.filePath("D/x.ogg"), dir.filePath("D/S/filelink")));
+    QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("D/broken")));
     const QStringList got = ui::collectInputs({dir.filePath("a.ogg"), dir.filePath("b.ogg"), dir.filePath("D")});
     QCOMPARE(got.mid(0, 2), (QStringList{dir.filePath("a.ogg"), dir.filePath("b.ogg")}));
     QStringList rest = got.mid(2);
     rest.sort();
-    QCOMPARE(rest, (QStringList{dir.filePath("D") + "/.hidden", dir.filePath("D") + "/S/y.ogg",
+    // Links to files, even broken ones, are files; a link to a folder is neither listed nor entered.
+    QCOMPARE(rest, (QStringList{dir.filePath("D") + "/.hidden", dir.filePath("D") + "/S/filelink",
+                                dir.filePath("D") + "/S/y.ogg", dir.filePath("D") + "/broken",
                                 dir.filePath("D") + "/x.ogg"}));
     QCOMPARE(ui::collectInputs({dir.filePath("E")}), QStringList{});
     QCOMPARE(ui::collectInputs({dir.filePath("gone.ogg")}), QStringList{dir.filePath("gone.ogg")});

@@ -1,8 +1,9 @@
 #include "InputCollection.h"
 
+#include "platform/DirWalk.h"
 #include "platform/Log.h"
 
-#include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 
 namespace ui {
@@ -15,21 +16,18 @@ QStringList collectInputs(const QStringList& droppedPaths)
             list << path;
             continue;
         }
-        const qsizetype prefix = path.size() + (path.endsWith(QLatin1Char('/')) ? 0 : 1);
-        QDirIterator it(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            it.next();
-            const QFileInfo info = it.fileInfo();
-            const QString relative = it.filePath().mid(prefix);
-            if (info.isDir()) {
-                qCDebug(lcUi).noquote() << "Directory -" << relative;
-                continue;
+        const bool logging = lcUi().isDebugEnabled();
+        platform::walkBelow(QFile::encodeName(path), [&](const QByteArray& relative, bool isDir) {
+            if (isDir) {
+                if (logging)
+                    qCDebug(lcUi).noquote() << "Directory -" << QFile::decodeName(relative);
+                return;
             }
-            const QString file = path + QLatin1Char('/') + relative;
-            qCDebug(lcUi).noquote() << "  File -" << file;
+            const QString file = path + QLatin1Char('/') + QFile::decodeName(relative);
+            if (logging)
+                qCDebug(lcUi).noquote() << "  File -" << file;
             list << file;
-        }
+        });
     }
     return list;
 }
