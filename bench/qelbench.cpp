@@ -1,0 +1,439 @@
+// Benchmarks of the real program: the real controller and window offscreen, the
+// real encoder, each against a plain baseline measured in the same run.
+#include "engine/CommandLine.h"
+#include "platform/Resources.h"
+#include "runner/KVShellWrapper.h"
+#include "ui/BannerController.h"
+#include "ui/MainWindow.h"
+#include "ui/InputCollection.h"
+#include "ui/ModalDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+struct Result {
+    QString name, sizes, measured, baseline;
+    double ratio = 0;
+    QString target;
+    bool met = false;
+};
+QList<Result> results;
+
+void report(const Result& r)
+{
+    results << r;
+    std::printf("%-18s %-44s %s | baseline %s | ratio %.3f (target %s) %s\n", qPrintable(r.name), qPrintable(r.sizes),
+                qPrintable(r.measured), qPrintable(r.baseline), r.ratio, qPrintable(r.target),
+                r.met ? "met" : "MISSED");
+    std::fflush(stdout);
+}
+
+double seconds(qint64 ns) { return double(ns) / 1e9; }
+
+qint64 threadCpuNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> f = statm.readAll().split(' ');
+    return f.size() > 1 ? f[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// Starts argv with stdout and stderr to the given descriptors (-1: /dev/null); waits.
+int runPlain(const QStringList& args, int outFd = -1, int errFd = -1, QByteArray* errText = nullptr)
+{
+    std::vector<QByteArray> bytes;
+    std::vector<char*> argv;
+    for (const QString& a : args)
+        bytes.push_back(QFile::encodeName(a));
+    for (auto& b : bytes)
+        argv.push_back(b.data());
+    argv.push_back(nullptr);
+    int errPipe[2] = {-1, -1};
+    if (errText && pipe2(errPipe, O_CLOEXEC) != 0)
+        return -1;
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+    if (outFd >= 0)
+        posix_spawn_file_actions_adddup2(&fa, outFd, 1);
+    else
+        posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+    if (errText)
+        posix_spawn_file_actions_adddup2(&fa, errPipe[1], 2);
+    else if (errFd >= 0)
+        posix_spawn_file_actions_adddup2(&fa, errFd, 2);
+    else
+        posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int rc = posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    if (errText) {
+        ::close(errPipe[1]);
+        char buf[65536];
+        for (ssize_t n; (n = ::read(errPipe[0], buf, sizeof buf)) != 0;) {
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                break;
+            errText->append(buf, n);
+        }
+        ::close(errPipe[0]);
+    }
+    if (rc != 0)
+        return -1;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+QString encoderPath() { return platform::pathForResource(QStringLiteral("ffmpeg")); }
+
+bool makeWav(const QString& path, double secondsLong, int channels)
+{
+    return runPlain({encoderPath(), "-v", "error", "-y", "-f", "lavfi", "-i",
+                     QStringLiteral("sine=f=440:d=%1").arg(secondsLong), "-ac", QString::number(channels), path}) == 0;
+}
+
+// N copies of one generated WAV: name%04d.wav in folder.
+QStringList wavCopies(const QString& folder, int n, double secondsLong, int channels)
+{
+    QDir().mkpath(folder);
+    const QString first = folder + "/f0000.wav";
+    if (!makeWav(first, secondsLong, channels))
+        qFatal("the encoder could not make %s", qPrintable(first));
+    QStringList files{first};
+    for (int i = 1; i < n; ++i) {
+        const QString p = folder + QStringLiteral("/f%1.wav").arg(i, 4, 10, QLatin1Char('0'));
+        QFile::copy(first, p);
+        files << p;
+    }
+    return files;
+}
+
+// Answers the completion alert and remembers that it came.
+struct BenchDialogs : ModalDialogs {
+    int alerts = 0;
+    int runAlert(const QString&, const QString&, const QStringList&) override
+    {
+        ++alerts;
+        return 1000;
+    }
+    std::optional<QStringList> pickFiles(const QString&) override { return std::nullopt; }
+    std::optional<QUrl> pickFolder(const QString&) override { return std::nullopt; }
+};
+
+struct Window {
+    BannerController c;
+    BenchDialogs* dialogs;
+    Window()
+    {
+        auto d = std::make_unique<BenchDialogs>();
+        dialogs = d.get();
+        c.setDialogs(std::move(d));
+        c.mainWindow()->show();
+        c.applicationDidFinishLaunching();
+    }
+    // Runs a batch to its completion alert; the wall time in ns.
+    qint64 run(const QStringList& files)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const int before = dialogs->alerts;
+        c.startnow(files);
+        while (dialogs->alerts == before)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        return clock.nsecsElapsed();
+    }
+};
+
+// The probe and conversion command lines of the program, run one after another.
+qint64 plainBatch(const QStringList& files)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const engine::ConversionSettings s{"mp3", "192", "44100", 1, engine::kOriginalFolder, {}};
+    for (const QString& input : files) {
+        QDir().mkdir(engine::convertedFolder(input));
+        QByteArray probe;
+        runPlain({encoderPath(), "-y", "-i", input}, -1, -1, &probe);
+        const QString output = engine::outputPath(input, s);
+        runPlain(engine::splitArguments(engine::commandText(encoderPath(), input, output, s)));
+    }
+    return clock.nsecsElapsed();
+}
+
+void batchOverhead(const QString& work)
+{
+    const int n = 40;
+    const QStringList appFiles = wavCopies(work + "/app", n, 10.0, 2);
+    const QStringList plainFiles = wavCopies(work + "/plain", n, 10.0, 2);
+    Window w;
+    qint64 app = std::numeric_limits<qint64>::max(), plain = app;
+    for (int round = 0; round < 3; ++round) {
+        QDir(work + "/plain/Converted").removeRecursively();
+        plain = std::min(plain, plainBatch(plainFiles));
+        QDir(work + "/app/Converted").removeRecursively();
+        app = std::min(app, w.run(appFiles));
+    }
+    const double ratio = double(app) / double(plain);
+    report({"batch overhead", QStringLiteral("%1 x 10 s stereo WAV -> mp3 192k, best of 3").arg(n),
+            QStringLiteral("%1 s").arg(seconds(app), 0, 'f', 2), QStringLiteral("%1 s").arg(seconds(plain), 0, 'f', 2),
+            ratio, "<= 1.05", ratio <= 1.05});
+}
+
+void steadyBatch(const QString& work, int n)
+{
+    const QStringList files = wavCopies(work + "/steady", n, 0.1, 1);
+    Window w;
+    struct Mark { qint64 wall, cpu; };
+    std::vector<Mark> marks;
+    QElapsedTimer clock;
+    clock.start();
+    int maxTimers = 0;
+    qint64 rssAfterFirst = 0;
+    w.c.setRunnerFactory([&](const QStringList& arguments) {
+        marks.push_back({clock.nsecsElapsed(), threadCpuNs()});
+        maxTimers = std::max(maxTimers, BannerController::liveProgressTimers());
+        if (marks.size() == 2)
+            rssAfterFirst = residentBytes();
+        return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
+    });
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout,
+                     [&] { maxTimers = std::max(maxTimers, BannerController::liveProgressTimers()); });
+    sampler.start(50);
+    const qint64 total = w.run(files);
+    marks.push_back({clock.nsecsElapsed(), threadCpuNs()});
+    const qint64 rssAfter = residentBytes();
+    // Main-thread CPU per wall second over twenty files from the given one on.
+    auto load = [&](size_t from) {
+        from = std::min(from, marks.size() - 21);
+        const Mark a = marks[from], b = marks[from + 20];
+        return double(b.cpu - a.cpu) / double(b.wall - a.wall);
+    };
+    const size_t late = size_t(std::max(11, n * 19 / 20)); // file 1,900 of 2,000
+    const double early = load(9), lateLoad = load(late - 1);
+    const double ratio = lateLoad / early;
+    const QString sizes = QStringLiteral("%1 x 0.1 s mono WAV, files 10 and %2, %3 s in all")
+                              .arg(n).arg(late).arg(seconds(total), 0, 'f', 0);
+    report({"steady main thread", sizes, QStringLiteral("%1 ms/s").arg(lateLoad * 1000, 0, 'f', 1),
+            QStringLiteral("%1 ms/s").arg(early * 1000, 0, 'f', 1), ratio, "<= 1.2", ratio <= 1.2});
+    report({"progress timers", sizes, QStringLiteral("at most %1 alive").arg(maxTimers), "1", double(maxTimers),
+            "<= 1", maxTimers <= 1});
+    const double grownMiB = double(rssAfter - rssAfterFirst) / 1048576.0;
+    report({"memory", sizes + QStringLiteral(", console %1 chars").arg(w.c.outlets().textOutlet->toPlainText().size()),
+            QStringLiteral("%1 MiB after the batch").arg(double(rssAfter) / 1048576.0, 0, 'f', 1),
+            QStringLiteral("%1 MiB after file 1").arg(double(rssAfterFirst) / 1048576.0, 0, 'f', 1),
+            grownMiB, "growth <= 64 MiB", grownMiB <= 64.0});
+}
+
+void inputCollection(const QString& work)
+{
+    const QString root = work + "/tree";
+    const int folders = 1000, perFolder = 100;
+    for (int d = 0; d < folders; ++d) {
+        const QByteArray dir = QFile::encodeName(root + QStringLiteral("/d%1/s%2").arg(d / 10).arg(d));
+        QDir().mkpath(QString::fromLocal8Bit(dir));
+        for (int f = 0; f < perFolder; ++f) {
+            const QByteArray file = dir + "/track " + QByteArray::number(f) + ".ogg";
+            ::close(::open(file.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644));
+        }
+    }
+    auto timeFind = [&] {
+        QElapsedTimer t;
+        t.start();
+        runPlain({"/usr/bin/find", root, "-type", "f"});
+        return t.nsecsElapsed();
+    };
+    auto timeCollect = [&] {
+        QElapsedTimer t;
+        t.start();
+        const QStringList list = ui::collectInputs({root});
+        const qint64 ns = t.nsecsElapsed();
+        if (list.size() != folders * perFolder)
+            qFatal("collected %lld files", static_cast<long long>(list.size()));
+        return ns;
+    };
+    timeFind();
+    timeCollect(); // both with a warm cache
+    qint64 find = std::numeric_limits<qint64>::max(), collect = find;
+    for (int i = 0; i < 5; ++i) {
+        find = std::min(find, timeFind());
+        collect = std::min(collect, timeCollect());
+    }
+    const double ratio = double(collect) / double(find);
+    report({"input collection", QStringLiteral("%1 files in %2 folders, best of 5").arg(folders * perFolder).arg(folders),
+            QStringLiteral("%1 ms").arg(collect / 1e6, 0, 'f', 0), QStringLiteral("find %1 ms").arg(find / 1e6, 0, 'f', 0),
+            ratio, "<= 1.5", ratio <= 1.5});
+}
+
+void fillPattern(char* buf, size_t n)
+{
+    for (size_t i = 0; i < n; ++i)
+        buf[i] = (i % 64 == 63) ? '\n' : char('a' + i % 26);
+}
+
+// The flooding child: the same ASCII pattern to stdout and stderr at once.
+int floodChild(long long total)
+{
+    static char buf[65536];
+    fillPattern(buf, sizeof buf);
+    long long done[2] = {0, 0};
+    while (done[0] < total || done[1] < total) {
+        pollfd p[2] = {{1, POLLOUT, 0}, {2, POLLOUT, 0}};
+        if (poll(p, 2, -1) < 0 && errno != EINTR)
+            return 1;
+        for (int s = 0; s < 2; ++s) {
+            if (done[s] >= total || !(p[s].revents & POLLOUT))
+                continue;
+            const ssize_t w = ::write(s + 1, buf, size_t(std::min<long long>(total - done[s], sizeof buf)));
+            if (w < 0 && errno != EINTR && errno != EAGAIN)
+                return 1;
+            done[s] += std::max<ssize_t>(w, 0);
+        }
+    }
+    return 0;
+}
+
+struct CountingDelegate : KVShellWrapperDelegate {
+    qint64 bytes = 0;
+    bool finished = false;
+    void processAppendOutput(KVShellWrapper*, const QVariant& chunk) override { bytes += chunk.toString().size(); }
+    void processAppendError(KVShellWrapper*, const QString& chunk) override { bytes += chunk.size(); }
+    void processStarted(KVShellWrapper*) override {}
+    void processFinishedWithTerminationStatus(KVShellWrapper*, int) override { finished = true; }
+};
+
+void runnerThroughput(const QString& work)
+{
+    const long long perStream = 256LL << 20;
+    // The baseline: cat of the same bytes, read from a plain pipe.
+    const QString file = work + "/flood.txt";
+    {
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        QByteArray chunk(1 << 20, Qt::Uninitialized);
+        fillPattern(chunk.data(), size_t(chunk.size()));
+        for (long long i = 0; i < 2 * perStream; i += chunk.size())
+            f.write(chunk);
+    }
+    auto timeCat = [&] {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0)
+            qFatal("pipe");
+        QElapsedTimer t;
+        t.start();
+        std::vector<QByteArray> argv{"/bin/cat", QFile::encodeName(file)};
+        char* args[] = {argv[0].data(), argv[1].data(), nullptr};
+        posix_spawn_file_actions_t fa;
+        posix_spawn_file_actions_init(&fa);
+        posix_spawn_file_actions_adddup2(&fa, fds[1], 1);
+        pid_t pid;
+        posix_spawn(&pid, args[0], &fa, nullptr, args, environ);
+        posix_spawn_file_actions_destroy(&fa);
+        ::close(fds[1]);
+        static char buf[256 * 1024];
+        long long got = 0;
+        for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) != 0;)
+            got += n > 0 ? n : 0;
+        ::close(fds[0]);
+        waitpid(pid, nullptr, 0);
+        if (got != 2 * perStream)
+            qFatal("cat gave %lld bytes", got);
+        return t.nsecsElapsed();
+    };
+    auto timeRunner = [&] {
+        CountingDelegate d;
+        QElapsedTimer t;
+        t.start();
+        auto runner = KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt,
+                                             {QCoreApplication::applicationFilePath(), "--flood",
+                                              QString::number(perStream)},
+                                             nullptr);
+        runner->setDelegate(&d);
+        runner->setOutputStringEncoding(1); // as the driver reads the encoder
+        runner->startProcess();
+        while (!d.finished)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        if (d.bytes != 2 * perStream)
+            qFatal("the runner delivered %lld bytes", static_cast<long long>(d.bytes));
+        return t.nsecsElapsed();
+    };
+    timeCat();
+    qint64 cat = std::numeric_limits<qint64>::max(), runner = cat;
+    for (int i = 0; i < 3; ++i) {
+        cat = std::min(cat, timeCat());
+        runner = std::min(runner, timeRunner());
+    }
+    QFile::remove(file);
+    const double mib = double(2 * perStream) / 1048576.0;
+    const double runnerRate = mib / seconds(runner), catRate = mib / seconds(cat);
+    const double ratio = runnerRate / catRate;
+    report({"runner throughput", QStringLiteral("256 MiB on stdout + 256 MiB on stderr, best of 3"),
+            QStringLiteral("%1 MiB/s").arg(runnerRate, 0, 'f', 0), QStringLiteral("cat %1 MiB/s").arg(catRate, 0, 'f', 0),
+            ratio, ">= 0.5", ratio >= 0.5});
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--flood") == 0)
+        return floodChild(std::atoll(argv[2]));
+    int files = 2000;
+    QString only;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--files") == 0)
+            files = std::max(40, std::atoi(argv[i + 1]));
+        else if (std::strcmp(argv[i], "--only") == 0)
+            only = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    QTemporaryDir work(QDir::tempPath() + "/qelbench-XXXXXX");
+    // Settings of a benchmark run stay out of the user's own.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(work.filePath("data")));
+    QApplication app(argc, argv);
+    if (encoderPath().isEmpty())
+        qFatal("no encoder in %s", qPrintable(platform::resourceSearchDirs().join(", ")));
+    const auto wanted = [&](const char* name) { return only.isEmpty() || only == QLatin1String(name); };
+    if (wanted("runner"))
+        runnerThroughput(work.path());
+    if (wanted("collect"))
+        inputCollection(work.path());
+    if (wanted("batch"))
+        batchOverhead(work.path());
+    if (wanted("steady"))
+        steadyBatch(work.path(), files);
+    int missed = 0;
+    for (const Result& r : results)
+        missed += r.met ? 0 : 1;
+    std::printf("%lld benchmarks, %d missed\n", static_cast<long long>(results.size()), missed);
+    return missed == 0 ? 0 : 1;
+}
