@@ -45,6 +45,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qelvanto"));
     QApplication::setApplicationDisplayName(QStringLiteral("Qelvanto"));
+    QApplication::setDesktopFileName(QStringLiteral(QELVANTO_APP_ID));
+    QApplication::setWindowIcon(BannerController::applicationIcon());
     BannerController controller;
     controller.mainWindow()->show();
     controller.applicationDidFinishLaunching();

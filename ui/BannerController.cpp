@@ -13,6 +13,7 @@
 #include "platform/Resources.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -23,7 +24,24 @@
 
 BannerController* sharedBannerController = nullptr;
 
-const QString BannerController::kWebPage = QStringLiteral("https://qelvanto.example/docs");
+// The project has no web site; its documentation page is the README, installed
+// beside the program or, in a build folder, the source tree's own.
+const QString BannerController::kWebPage = QStringLiteral(QELVANTO_INSTALL_DOC_PAGE);
+
+QUrl BannerController::webPageUrl()
+{
+    const QString installed =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../") + kWebPage);
+    return QUrl::fromLocalFile(QFileInfo::exists(installed) ? installed : QStringLiteral(QELVANTO_SOURCE_DOC_PAGE));
+}
+
+QIcon BannerController::applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/qelvanto-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 namespace {
 int g_liveProgressTimers = 0;
@@ -39,6 +57,7 @@ BannerController::BannerController()
     initResources();
     mainWindow_ = new MainWindow;
     ui_.setupUi(mainWindow_);
+    mainWindow_->setWindowIcon(applicationIcon());
     mainWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
     mainWindow_->onClose = [this] { applicationShouldTerminateAfterLastWindowClosed(); };
     dialogs_ = std::make_unique<WidgetDialogs>(mainWindow_);
@@ -428,7 +447,7 @@ void BannerController::printBanner(QObject*)
 
 void BannerController::lblWebClick(QObject*)
 {
-    QDesktopServices::openUrl(QUrl(kWebPage));
+    QDesktopServices::openUrl(webPageUrl());
 }
 
 void BannerController::cmbOutputAction(QObject*) {}

@@ -4,7 +4,9 @@
 #include "runner/KVShellWrapperDelegate.h"
 #include "ui_MainWindow.h"
 
+#include <QIcon>
 #include <QObject>
+#include <QUrl>
 #include <QStringList>
 
 #include <functional>
@@ -71,7 +73,9 @@ public:
     using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
     void setRunnerFactory(RunnerFactory factory) { runnerFactory_ = std::move(factory); }
 
-    static const QString kWebPage;
+    static const QString kWebPage; // relative to the install prefix
+    static QUrl webPageUrl();
+    static QIcon applicationIcon();
 
 private:
     void batchStart(const QStringList& files);
