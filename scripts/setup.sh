@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 shift || true
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev ffmpeg fonts-dejavu-core xvfb xauth)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev ffmpeg fonts-dejavu-core xvfb xauth
+          dpkg-dev desktop-file-utils appstream xdotool wmctrl openbox imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,7 @@
 #include "ui/BannerController.h"
 #include "ui/InputCollection.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -36,6 +37,13 @@ private slots:
     void dropWhileBusyIsRefused();
     void settingsFirstStartAndRoundTrip();
     void settingsOddFiles();
+    void windowIdentityAndWebLink();
+
+public slots:
+    void openedUrl(const QUrl& url) { opened << url; }
+
+private:
+    QList<QUrl> opened;
 };
 
 void InputTest::initTestCase()
@@ -205,6 +213,28 @@ void InputTest::settingsOddFiles()
         QVERIFY(s.open(QIODevice::ReadOnly));
         QCOMPARE(s.readAll(), k.saved);
     }
+}
+
+void InputTest::windowIdentityAndWebLink()
+{
+    BannerController c;
+    c.applicationDidFinishLaunching();
+    c.mainWindow()->show();
+    QCOMPARE(c.mainWindow()->windowTitle(), QStringLiteral("Qelvanto"));
+    const QList<QSize> sizes = c.mainWindow()->windowIcon().availableSizes();
+    for (int side : {16, 32, 48, 256})
+        QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+
+    // The link opens the documentation page, a file that is there to read.
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openedUrl");
+    c.outlets().lblWeb->click();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(opened.first().isLocalFile());
+    QVERIFY(opened.first().toLocalFile().endsWith(QStringLiteral("/README.md")));
+    QFile page(opened.first().toLocalFile());
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().startsWith("# Qelvanto"));
 }
 
 QTEST_MAIN(InputTest)

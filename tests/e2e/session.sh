@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# A person's session with an installed Qelvanto, on a real X server with a real
+# window manager: start it, pick ogg and Mono, click the door, choose two files in
+# the picker, let the batch run, dismiss "Conversion Completed.", close the window.
+# Then the outputs must be valid audio and setting.dat must hold the choices.
+# Run inside xvfb-run. Usage: session.sh PREFIX ARTIFACTS
+#   PREFIX: install tree with bin/qelvanto; ARTIFACTS: where screenshots go.
+set -euo pipefail
+prefix=$(cd "$1" && pwd)
+artifacts=$(mkdir -p "$2" && cd "$2" && pwd)
+scratch=$(mktemp -d)
+app_pid=
+wm_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; import -window root "$artifacts/e2e-failure.png" 2>/dev/null || true; exit 1; }
+# wait_for SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+  local until=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $until ] || return 1
+    sleep 0.2
+  done
+}
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null; }
+shot() { import -window root "$artifacts/$1"; echo "screenshot: $artifacts/$1"; }
+
+program=$prefix/bin/qelvanto
+encoder=$prefix/share/qelvanto/ffmpeg
+[ -x "$program" ] || fail "no program at $program"
+[ -x "$encoder" ] || fail "no encoder at $encoder"
+ffprobe=$(dirname "$(readlink -f "$encoder")")/ffprobe
+
+export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share XDG_CONFIG_HOME=$scratch/home/.config
+export XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+music="$scratch/My Music"
+mkdir -p "$music"
+# A long first file so that the converting view can be seen.
+"$encoder" -v error -f lavfi -i "sine=f=440:d=240" -ac 2 "$music/tone one.wav"
+"$encoder" -v error -f lavfi -i "sine=f=660:d=3" -ac 2 "$music/tone-two.wav"
+
+openbox --sm-disable >/dev/null 2>&1 & wm_pid=$!
+wait_for 10 wmctrl -m || fail "the window manager did not start"
+
+# Started as the menu entry starts it.
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/org.qelvanto.Qelvanto.desktop")
+[ "$exec_line" = qelvanto ] || fail "unexpected Exec line: $exec_line"
+PATH=$prefix/bin:$PATH "$exec_line" >"$artifacts/e2e-stdout.txt" 2>"$artifacts/e2e-stderr.txt" & app_pid=$!
+wait_for 20 visible '^Qelvanto$' || fail "the window did not appear"
+win=$(visible '^Qelvanto$' | head -1)
+xdotool windowactivate --sync "$win"
+sleep 1
+shot e2e-idle.png
+
+# Format: ogg; channels: Mono (each combo opened and chosen with the keyboard).
+xdotool mousemove --window "$win" 190 286 click 1; sleep 0.5; xdotool key o Return; sleep 0.3
+xdotool mousemove --window "$win" 455 318 click 1; sleep 0.5; xdotool key m Return; sleep 0.3
+
+# The door opens the picker.
+xdotool mousemove --window "$win" 300 127 click 1
+wait_for 10 visible 'Select File' || fail "a click on the door opened no picker"
+picker=$(visible 'Select File' | head -1)
+xdotool windowactivate --sync "$picker"
+sleep 0.5
+xdotool type --delay 20 "$music/"; xdotool key Return; sleep 0.8
+xdotool type --delay 20 '"tone one.wav" "tone-two.wav"'; xdotool key Return
+
+wait_for 20 test -s "$music/Converted/tone one.ogg" || fail "the first conversion did not start"
+sleep 0.5
+shot e2e-converting.png
+
+# The completion alert is a second window titled Qelvanto.
+alert_shown() { [ "$(visible '^Qelvanto$' | wc -l)" -ge 2 ]; }
+wait_for 120 alert_shown || fail "no completion alert"
+alert=$(visible '^Qelvanto$' | grep -vx "$win" | head -1)
+sleep 0.5
+shot e2e-completed.png
+xdotool windowactivate --sync "$alert"; xdotool key Return
+wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Qelvanto$' | grep -qx '$alert'" || fail "the alert stayed"
+
+wmctrl -i -c "$win"
+wait_for 20 bash -c "! kill -0 $app_pid" || fail "closing the window did not end the program"
+wait "$app_pid" || fail "the program ended with status $?"
+app_pid=
+
+for name in "tone one" "tone-two"; do
+  out=$music/Converted/$name.ogg
+  [ -s "$out" ] || fail "missing $out"
+  "$encoder" -v error -i "$out" -f null - || fail "$out does not decode"
+  info=$("$ffprobe" -v error -select_streams a:0 -show_entries stream=codec_name,channels -of csv=p=0 "$out")
+  [ "$info" = "vorbis,1" ] || fail "$out is $info, not mono vorbis"
+done
+[ "$(find "$music" -type f | wc -l)" -eq 4 ] || fail "unexpected files: $(find "$music" -type f)"
+settings=$XDG_DATA_HOME/Qelvanto/setting.dat
+[ "$(cat "$settings")" = "3,5,2,0" ] || fail "setting.dat holds '$(cat "$settings" 2>/dev/null)', not 3,5,2,0"
+echo "PASS: two files converted through the picker, choices saved"
