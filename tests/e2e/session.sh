@@ -42,7 +42,7 @@ unset QT_QPA_PLATFORM
 music="$scratch/My Music"
 mkdir -p "$music"
 # A long first file so that the converting view can be seen.
-"$encoder" -v error -f lavfi -i "sine=f=440:d=240" -ac 2 "$music/tone one.wav"
+"$encoder" -v error -f lavfi -i "sine=f=440:d=900" -ac 2 "$music/tone one.wav"
 "$encoder" -v error -f lavfi -i "sine=f=660:d=3" -ac 2 "$music/tone-two.wav"
 
 openbox --sm-disable >/dev/null 2>&1 & wm_pid=$!
@@ -72,7 +72,7 @@ xdotool type --delay 20 "$music/"; xdotool key Return; sleep 0.8
 xdotool type --delay 20 '"tone one.wav" "tone-two.wav"'; xdotool key Return
 
 wait_for 20 test -s "$music/Converted/tone one.ogg" || fail "the first conversion did not start"
-sleep 0.5
+sleep 2.5 # a few progress ticks
 shot e2e-converting.png
 
 # The completion alert is a second window titled Qelvanto.
