@@ -6,6 +6,10 @@
 
 namespace platform {
 
+namespace {
+constexpr int kPipeBufferSize = 256 * 1024; // one read chunk of FileHandle
+}
+
 int secureDescriptor(int fd)
 {
     if (fd < 0)
@@ -41,6 +45,11 @@ std::shared_ptr<Pipe> Pipe::create()
         errno = saved;
         return nullptr;
     }
+#if defined(F_SETPIPE_SZ)
+    // A larger buffer lets a chatty child write, and us read, in fewer, larger
+    // chunks; where the system refuses, the default stays.
+    ::fcntl(w, F_SETPIPE_SZ, kPipeBufferSize);
+#endif
     return std::shared_ptr<Pipe>(new Pipe(r, w));
 }
 
