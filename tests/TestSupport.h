@@ -1,7 +1,10 @@
 #pragma once
 // Shared helpers of the test programs: a recording runner delegate, dialogs the
 // tests answer, audio made by the real encoder, and a log capture.
+#include "platform/Resources.h"
 #include "runner/KVShellWrapper.h"
+#include "ui/BannerController.h"
+#include "ui/MainWindow.h"
 #include "ui/ModalDialogs.h"
 
 #include <QApplication>
@@ -12,9 +15,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <deque>
+#include <memory>
 #include <unistd.h>
 #include <functional>
 
@@ -182,3 +187,45 @@ inline QStringList childProcesses()
     }
     return found;
 }
+
+// An encoder stand-in: a shell script put where the program looks for the encoder.
+inline bool installEncoderScript(const QTemporaryDir& dir, const QByteArray& body)
+{
+    QFile script(dir.filePath("ffmpeg"));
+    if (!script.open(QIODevice::WriteOnly))
+        return false;
+    script.write("#!/bin/sh\n" + body);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    platform::setResourceSearchDirsOverride({dir.path()});
+    return true;
+}
+
+// Base of the suites that run whole batches: the real window with scripted
+// dialogs, started as the application starts it, and a scratch folder.
+class WindowTest : public QObject {
+protected:
+    std::unique_ptr<BannerController> c;
+    ScriptedDialogs* dialogs = nullptr;
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    bool waitForAlerts(int n, int ms = 60000)
+    {
+        return QTest::qWaitFor([&] { return dialogs->alerts.size() >= n; }, ms);
+    }
+    void openWindow()
+    {
+        c = std::make_unique<BannerController>();
+        auto d = std::make_unique<ScriptedDialogs>();
+        dialogs = d.get();
+        c->setDialogs(std::move(d));
+        c->mainWindow()->show();
+        c->applicationDidFinishLaunching();
+    }
+    void closeWindow()
+    {
+        c.reset();
+        platform::setResourceSearchDirsOverride({});
+    }
+};

@@ -11,17 +11,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-class BatchTest : public QObject {
+class BatchTest : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<BannerController> c;
-    ScriptedDialogs* dialogs = nullptr;
-    QTemporaryDir dir;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-    bool waitForAlerts(int n, int ms = 60000)
-    {
-        return QTest::qWaitFor([&] { return dialogs->alerts.size() >= n; }, ms);
-    }
 
 private slots:
     void initTestCase();
@@ -55,19 +46,13 @@ void BatchTest::initTestCase()
 
 void BatchTest::init()
 {
-    c = std::make_unique<BannerController>();
-    auto d = std::make_unique<ScriptedDialogs>();
-    dialogs = d.get();
-    c->setDialogs(std::move(d));
-    c->mainWindow()->show();
-    c->applicationDidFinishLaunching();
+    openWindow();
     QDir(path("Converted")).removeRecursively();
 }
 
 void BatchTest::cleanup()
 {
-    c.reset();
-    platform::setResourceSearchDirsOverride({});
+    closeWindow();
 }
 
 void BatchTest::threeFilesSecondSkipped()
@@ -247,13 +232,8 @@ void BatchTest::progressTickOnTheWindow()
     // A stand-in encoder: its probe states 200 seconds of audio, its conversion
     // stays quiet until stopped, so the tick reads only what the test puts in the view.
     QTemporaryDir fake;
-    QFile script(fake.filePath("ffmpeg"));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\nif [ $# -eq 3 ]; then echo '  Duration: 00:03:20.00, start: 0' >&2;"
-                 " echo 'Stream #0:0: Audio: pcm' >&2; exit 1; fi\nexec sleep 30\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    platform::setResourceSearchDirsOverride({fake.path()});
+    QVERIFY(installEncoderScript(fake, "if [ $# -eq 3 ]; then echo '  Duration: 00:03:20.00, start: 0' >&2;"
+                                       " echo 'Stream #0:0: Audio: pcm' >&2; exit 1; fi\nexec sleep 30\n"));
     auto& ui = c->outlets();
     c->startnow({path("c.flac")});
     QVERIFY(QTest::qWaitFor([&] { return c->shellWrapper() != nullptr; }, 20000));

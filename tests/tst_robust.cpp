@@ -40,32 +40,10 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-// An encoder stand-in: a shell script put where the program looks for the encoder.
-bool installScript(const QTemporaryDir& dir, const QByteArray& body)
-{
-    QFile script(dir.filePath("ffmpeg"));
-    if (!script.open(QIODevice::WriteOnly))
-        return false;
-    script.write("#!/bin/sh\n" + body);
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    platform::setResourceSearchDirsOverride({dir.path()});
-    return true;
-}
-
 } // namespace
 
-class RobustTest : public QObject {
+class RobustTest : public WindowTest {
     Q_OBJECT
-    std::unique_ptr<BannerController> c;
-    ScriptedDialogs* dialogs = nullptr;
-    QTemporaryDir dir;
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-    bool waitForAlerts(int n, int ms = 60000)
-    {
-        return QTest::qWaitFor([&] { return dialogs->alerts.size() >= n; }, ms);
-    }
     QList<int> resultCodes() const
     {
         QList<int> codes;
@@ -104,18 +82,12 @@ void RobustTest::initTestCase()
 
 void RobustTest::init()
 {
-    c = std::make_unique<BannerController>();
-    auto d = std::make_unique<ScriptedDialogs>();
-    dialogs = d.get();
-    c->setDialogs(std::move(d));
-    c->mainWindow()->show();
-    c->applicationDidFinishLaunching();
+    openWindow();
 }
 
 void RobustTest::cleanup()
 {
-    c.reset();
-    platform::setResourceSearchDirsOverride({});
+    closeWindow();
 }
 
 void RobustTest::hostileDropLosesNothing()
@@ -260,7 +232,7 @@ void RobustTest::stopDuringProbeOfNextFile()
     QTemporaryDir fake;
     const QString mark = fake.filePath("probing");
     // The probe of the second file waits, so a press lands while the window is blocked in it.
-    QVERIFY(installScript(fake, QString("if [ $# -eq 3 ]; then case \"$3\" in *second.wav) touch '%1'; sleep 0.5;; esac; fi\n"
+    QVERIFY(installEncoderScript(fake, QString("if [ $# -eq 3 ]; then case \"$3\" in *second.wav) touch '%1'; sleep 0.5;; esac; fi\n"
                                         "exec '%2' \"$@\"\n").arg(mark, encoder()).toUtf8()));
     auto& ui = c->outlets();
     std::thread presser([&] {
@@ -287,7 +259,7 @@ void RobustTest::stopOnChildIgnoringTerm()
 {
     QTemporaryDir fake;
     // Probes describe audio; the stubborn file's conversion ignores SIGTERM.
-    QVERIFY(installScript(fake, "if [ $# -eq 3 ]; then echo '  Duration: 00:01:00.00, start: 0' >&2;"
+    QVERIFY(installEncoderScript(fake, "if [ $# -eq 3 ]; then echo '  Duration: 00:01:00.00, start: 0' >&2;"
                                 " echo 'Stream #0:0: Audio: pcm' >&2; exit 1; fi\n"
                                 "case \"$3\" in *stubborn*) trap '' TERM; exec sleep 60;; esac\nexit 0\n"));
     c->startnow({path("stubborn.wav"), path("fine.wav"), path("stubborn.wav")});
