@@ -242,6 +242,27 @@ private slots:
         }
     }
 
+    // The encoder's output chunks: ASCII or nothing, also across the check's blocks.
+    void asciiChunks()
+    {
+        Random r(seed + 5);
+        for (int i = 0; i < 2000; ++i) {
+            QByteArray chunk(r.below(3) ? r.below(9000) : 4096 * (1 + r.below(3)) + r.below(3) - 1, 'a');
+            for (char& c : chunk)
+                c = char(r.below(0x80));
+            bool ascii = true;
+            if (!chunk.isEmpty() && r.below(2)) {
+                const qsizetype edges[] = {0, 4095, 4096, 8191, 8192, chunk.size() - 1, r.below(int(chunk.size()))};
+                chunk[std::min(chunk.size() - 1, edges[r.below(int(std::size(edges)))])] = char(0x80 + r.below(0x80));
+                ascii = false;
+            }
+            const auto text = platform::decode(chunk, platform::ASCIIStringEncoding);
+            QCOMPARE(text.has_value(), ascii);
+            if (text)
+                QCOMPARE(text->toLatin1(), chunk);
+        }
+    }
+
     void argumentSplit()
     {
         Random r(seed + 4);
