@@ -11,7 +11,7 @@ int WidgetDialogs::runAlert(const QString& message, const QString& informative, 
     box.setText(message);
     box.setInformativeText(informative);
     // Wide enough for its title and a sentence on one line.
-    box.setStyleSheet(QStringLiteral("QLabel { min-width: 280px; }"));
+    box.setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { min-width: 280px; }"));
     const QStringList titles = buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons;
     QList<QAbstractButton*> added;
     for (const QString& title : titles)
