@@ -1,5 +1,6 @@
 #include "ui/BannerController.h"
 #include "ui/MainWindow.h"
+#include "platform/Task.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -42,6 +43,8 @@ void closeWindowOnTermination(QWidget* window)
 
 int main(int argc, char* argv[])
 {
+    // Before anything starts a child: statuses are lost while SIGCHLD is ignored.
+    platform::keepChildStatuses();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qelvanto"));
     QApplication::setApplicationDisplayName(QStringLiteral("Qelvanto"));

@@ -73,6 +73,7 @@ bool ChildWatcher::tryReap(bool block)
         pid_t r = ::waitpid(pid_, &status, block ? 0 : WNOHANG);
         if (r == pid_) {
             reaped_ = true;
+            statusKnown_ = true;
             status_ = status;
             return true;
         }
@@ -80,7 +81,8 @@ bool ChildWatcher::tryReap(bool block)
             return false;
         if (errno == EINTR)
             continue;
-        // ECHILD: someone else reaped it; treat it as gone so nothing waits forever.
+        // ECHILD: someone else reaped it; treat it as gone so nothing waits forever,
+        // but never as a success.
         reaped_ = true;
         status_ = 0;
         return true;

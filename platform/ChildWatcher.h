@@ -16,7 +16,13 @@ public:
     ~ChildWatcher() override; // a child still running is handed to a background reaper
 
     bool hasExited() const { return reaped_; }
+    // False when the child was reaped by someone else and its status is lost.
+    bool statusKnown() const { return statusKnown_; }
     int rawStatus() const { return status_; }
+    // Looks now, without waiting; true once the child has exited.
+    bool checkExited() { return tryReap(false); }
+    // A descriptor that turns readable when the child exits, or -1 where none exists.
+    int exitDescriptor() const { return pidfd_; }
     // Blocks until the child has exited; the exited signal still follows on the event loop.
     void waitBlocking();
 
@@ -35,6 +41,7 @@ private:
     int pidfd_ = -1;
     bool reaped_ = false;
     bool reported_ = false;
+    bool statusKnown_ = false;
     int status_ = 0;
     QSocketNotifier* notifier_ = nullptr;
     QTimer* timer_ = nullptr;

@@ -1,4 +1,5 @@
 #include "platform/FileHandle.h"
+#include "platform/Pipe.h"
 
 #include <QSocketNotifier>
 
@@ -25,6 +26,14 @@ bool waitFor(int fd, short events)
     }
 }
 } // namespace
+
+std::shared_ptr<FileHandle> FileHandle::openNullDevice()
+{
+    const int fd = secureDescriptor(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+    if (fd < 0)
+        return nullptr;
+    return std::make_shared<FileHandle>(fd);
+}
 
 FileHandle::FileHandle(int fd, bool closeOnDestroy) : fd_(fd), closeOnDestroy_(closeOnDestroy) {}
 
@@ -95,6 +104,29 @@ QByteArray FileHandle::availableData()
         if ((errno == EAGAIN || errno == EWOULDBLOCK) && waitFor(fd_, POLLIN))
             continue;
         return {};
+    }
+}
+
+QByteArray FileHandle::readAvailableNow(bool* atEnd)
+{
+    if (atEnd)
+        *atEnd = true;
+    if (fd_ < 0)
+        return {};
+    setNonBlocking();
+    QByteArray all;
+    QByteArray buffer(kChunkSize, Qt::Uninitialized);
+    for (;;) {
+        ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+        if (n > 0) {
+            all.append(buffer.constData(), n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && atEnd)
+            *atEnd = false;
+        return all;
     }
 }
 

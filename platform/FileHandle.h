@@ -16,6 +16,8 @@ public:
     ~FileHandle() override;
 
     int fileDescriptor() const { return fd_; }
+    // /dev/null for reading; none when it cannot be opened.
+    static std::shared_ptr<FileHandle> openNullDevice();
 
     // Starts one read; readCompleted follows once bytes or end of file are there.
     void readInBackgroundAndNotify();
@@ -25,6 +27,9 @@ public:
     // Waits for bytes or end of file; empty at end of file (or on a read error).
     QByteArray availableData();
     QByteArray readDataToEndOfFile();
+    // What can be read right now, without waiting; atEnd tells whether end of
+    // file (or an error) was met.
+    QByteArray readAvailableNow(bool* atEnd = nullptr);
     bool writeData(const QByteArray& data);
     void closeFile();
 

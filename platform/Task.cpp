@@ -1,12 +1,15 @@
 #include "platform/Task.h"
 #include "platform/ChildWatcher.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -57,6 +60,16 @@ struct CStrings {
 
 } // namespace
 
+void keepChildStatuses()
+{
+    struct sigaction sa {};
+    if (::sigaction(SIGCHLD, nullptr, &sa) == 0 && sa.sa_handler == SIG_IGN) {
+        sa.sa_handler = SIG_DFL;
+        sa.sa_flags &= ~SA_NOCLDWAIT;
+        ::sigaction(SIGCHLD, &sa, nullptr);
+    }
+}
+
 Task::Task() = default;
 
 Task::~Task() = default; // the watcher hands a running child to the background reaper
@@ -99,6 +112,19 @@ void Task::launch()
             posix_spawn_file_actions_adddup2(&actions, fds[target], target);
     if (!directory_.isEmpty())
         posix_spawn_file_actions_addchdir_np(&actions, cdir.constData());
+    // Nothing of ours but the three standard streams reaches the child, also not
+    // descriptors someone opened without close-on-exec.
+    short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+#elif defined(POSIX_SPAWN_CLOEXEC_DEFAULT)
+    flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
+#endif
+    if (ownGroup_) {
+        posix_spawnattr_setpgroup(&attr, 0);
+        flags |= POSIX_SPAWN_SETPGROUP;
+    }
+    keepChildStatuses();
 
     // The child starts clean: nothing blocked, nothing ignored, whatever this process does.
     sigset_t none, all;
@@ -108,7 +134,7 @@ void Task::launch()
     sigdelset(&all, SIGSTOP);
     posix_spawnattr_setsigmask(&attr, &none);
     posix_spawnattr_setsigdefault(&attr, &all);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&attr, flags);
 
     pid_t pid = -1;
     int rc;
@@ -139,17 +165,28 @@ bool Task::isRunning() const
     return watcher_ && !watcher_->hasExited();
 }
 
+namespace {
+void signalChild(qint64 pid, bool group, bool running, int sig)
+{
+    if (pid <= 0)
+        return;
+    // A child not yet reaped cannot have had its pid reused. Its group may outlive
+    // it while a helper it started still runs.
+    if (group)
+        ::kill(-pid_t(pid), sig);
+    else if (running)
+        ::kill(pid_t(pid), sig);
+}
+} // namespace
+
 void Task::terminate()
 {
-    // Only a child not yet reaped: its pid cannot have been reused.
-    if (isRunning())
-        ::kill(pid_t(pid_), SIGTERM);
+    signalChild(pid_, ownGroup_, isRunning(), SIGTERM);
 }
 
 void Task::kill()
 {
-    if (isRunning())
-        ::kill(pid_t(pid_), SIGKILL);
+    signalChild(pid_, ownGroup_, isRunning(), SIGKILL);
 }
 
 void Task::waitUntilExit()
@@ -158,9 +195,46 @@ void Task::waitUntilExit()
         watcher_->waitBlocking();
 }
 
+bool Task::waitCollecting(FileHandle* from, QByteArray* into, int limitMs)
+{
+    if (!watcher_)
+        return true;
+    QDeadlineTimer deadline(limitMs);
+    bool open = from && from->fileDescriptor() >= 0;
+    while (!watcher_->checkExited()) {
+        if (deadline.hasExpired()) {
+            kill();
+            watcher_->waitBlocking();
+            if (open)
+                *into += from->readAvailableNow();
+            return false;
+        }
+        pollfd fds[2];
+        nfds_t n = 0;
+        const int exitFd = watcher_->exitDescriptor();
+        if (exitFd >= 0)
+            fds[n++] = {exitFd, POLLIN, 0};
+        if (open)
+            fds[n++] = {from->fileDescriptor(), POLLIN, 0};
+        // Without an exit descriptor, look again every 20 ms.
+        const int wait = exitFd >= 0 ? int(std::min<qint64>(deadline.remainingTime(), 1000)) : 20;
+        if (::poll(fds, n, std::max(wait, 0)) < 0 && errno != EINTR)
+            break;
+        if (open) {
+            bool atEnd = false;
+            *into += from->readAvailableNow(&atEnd);
+            open = !atEnd;
+        }
+    }
+    watcher_->waitBlocking();
+    if (open)
+        *into += from->readAvailableNow();
+    return true;
+}
+
 int Task::terminationStatus() const
 {
-    if (!watcher_ || !watcher_->hasExited())
+    if (!watcher_ || !watcher_->hasExited() || !watcher_->statusKnown())
         return -1;
     int st = watcher_->rawStatus();
     if (WIFEXITED(st))

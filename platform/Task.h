@@ -49,6 +49,9 @@ public:
     const Stream& standardInput() const { return stdin_; }
     const Stream& standardOutput() const { return stdout_; }
     const Stream& standardError() const { return stderr_; }
+    // The child leads a process group of its own, and terminate() and kill() reach
+    // the whole group, so helpers it started end with it.
+    void setOwnProcessGroup(bool own) { ownGroup_ = own; }
 
     // Throws LaunchError synchronously when the child cannot be started.
     void launch();
@@ -59,7 +62,13 @@ public:
     // SIGKILL, for a child that does not end on terminate().
     void kill();
     void waitUntilExit();
-    // The exit code, or the signal number for a child ended by a signal.
+    // Waits at most limitMs for the child to exit, appending what it writes to
+    // `from` (non-blocking, may be null) to `into`. After the exit only what is
+    // already there is read: a helper that still holds the pipe cannot hold us.
+    // On time-out the child is killed and false returned.
+    bool waitCollecting(FileHandle* from, QByteArray* into, int limitMs);
+    // The exit code, the signal number for a child ended by a signal, or -1 when
+    // the status could not be learned.
     int terminationStatus() const;
 
 signals:
@@ -72,7 +81,12 @@ private:
     std::optional<QStringList> environment_;
     Stream stdin_, stdout_, stderr_;
     qint64 pid_ = -1;
+    bool ownGroup_ = false;
     std::unique_ptr<ChildWatcher> watcher_;
 };
+
+// Children's exit statuses can only be learned while SIGCHLD is not ignored;
+// a parent may have started us with it ignored.
+void keepChildStatuses();
 
 } // namespace platform

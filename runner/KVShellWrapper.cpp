@@ -128,6 +128,7 @@ void KVShellWrapper::startProcess()
     if (arguments_.isEmpty())
         throw std::out_of_range("index 0 beyond bounds for empty array");
     task_->setLaunchPath(arguments_.first());
+    task_->setOwnProcessGroup(true);
     task_->setArguments(arguments_.mid(1));
 
     // Connections die with this object, so no event can reach a destroyed runner.
@@ -156,14 +157,14 @@ void KVShellWrapper::startProcess()
 
 void KVShellWrapper::stopProcess()
 {
-    if (!task_)
+    if (!task_ || !task_->hasLaunched() || reported_)
         return;
     task_->terminate();
     // A child that ignores SIGTERM would hold the batch forever; end it for good.
-    if (!killTimerArmed_ && task_->isRunning()) {
+    if (!killTimerArmed_) {
         killTimerArmed_ = true;
         QTimer::singleShot(kKillAfterMs, this, [this] {
-            if (task_ && task_->isRunning()) {
+            if (task_ && !reported_) {
                 qCDebug(lcRunner, "KVShellWrapper - child ignored SIGTERM, sending SIGKILL");
                 task_->kill();
             }
@@ -228,22 +229,33 @@ void KVShellWrapper::taskStopped()
     if (taskDidTerminate_)
         return;
     taskDidTerminate_ = true;
-    if (stdoutEmpty_ && stderrEmpty_)
+    if (stdoutEmpty_ && stderrEmpty_) {
         cleanup();
+        return;
+    }
+    // A process the child started may hold the pipes open for as long as it likes.
+    QTimer::singleShot(kEndGraceMs, this, [this] {
+        if (!reported_)
+            cleanup();
+    });
 }
 
 void KVShellWrapper::cleanup()
 {
+    if (reported_)
+        return;
+    reported_ = true;
     int status = -1;
     if (taskDidTerminate_) {
         // Withdrawing the outstanding reads first means every remaining byte is
-        // delivered once, here, before the end report.
+        // delivered once, here, before the end report. The child is gone, so what
+        // it wrote is all there; nothing here waits.
         removeObservers();
         if (readsStdout_)
-            for (QByteArray d = stdoutHandle_->availableData(); !d.isEmpty(); d = stdoutHandle_->availableData())
+            if (QByteArray d = stdoutHandle_->readAvailableNow(); !d.isEmpty())
                 appendOutput(d);
         if (readsStderr_)
-            for (QByteArray d = stderrHandle_->availableData(); !d.isEmpty(); d = stderrHandle_->availableData())
+            if (QByteArray d = stderrHandle_->readAvailableNow(); !d.isEmpty())
                 appendError(d);
         status = task_->terminationStatus();
     }

@@ -38,6 +38,9 @@ public:
     // SIGTERM now; SIGKILL when the child is still running kKillAfterMs later.
     void stopProcess();
     static constexpr int kKillAfterMs = 5000;
+    // How long the end report waits, after the child has exited, for end of file on
+    // pipes that a process it started may still hold.
+    static constexpr int kEndGraceMs = 2000;
     void appendInput(const QVariant& value);
     void closeInput();
     void cleanup();
@@ -69,6 +72,7 @@ private:
     bool readsStdout_ = false;
     bool readsStderr_ = false;
     bool killTimerArmed_ = false;
+    bool reported_ = false;
     std::shared_ptr<KVShellWrapper> self_; // held from launch until the end is reported
     QList<QMetaObject::Connection> observers_;
 };
