@@ -5,7 +5,7 @@
 #include "runner/KVShellWrapper.h"
 #include "ui/BannerController.h"
 #include "ui/MainWindow.h"
-#include "ui/InputCollection.h"
+#include "engine/InputCollection.h"
 #include "ui/ModalDialogs.h"
 
 #include <QApplication>
@@ -276,7 +276,7 @@ void inputCollection(const QString& work)
     auto timeCollect = [&] {
         QElapsedTimer t;
         t.start();
-        const QStringList list = ui::collectInputs({root});
+        const QStringList list = engine::collectInputs({root});
         const qint64 ns = t.nsecsElapsed();
         if (list.size() != folders * perFolder)
             qFatal("collected %lld files", static_cast<long long>(list.size()));

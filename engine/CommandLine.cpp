@@ -1,6 +1,9 @@
 #include "engine/CommandLine.h"
 
 #include <QFileInfo>
+#include <QSet>
+
+#include <cerrno>
 
 namespace engine {
 
@@ -53,16 +56,43 @@ bool pathExists(const QString& path)
     return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
 }
 
-QString outputPath(const QString& inputPath, const ConversionSettings& settings, const ExistsFn& exists)
+NameParts outputName(const QString& inputPath, const ConversionSettings& settings)
 {
     const QString folder = settings.outputChoice == kOriginalFolder ? convertedFolder(inputPath)
                                                                      : settings.outputFolder;
-    const QString base = folder + deletingPathExtension(lastPathComponent(inputPath));
-    const QString extension = QLatin1Char('.') + settings.format;
-    QString candidate = base + extension;
+    return {folder + deletingPathExtension(lastPathComponent(inputPath)), QLatin1Char('.') + settings.format};
+}
+
+NameParts temporaryWavName(const QString& inputPath)
+{
+    return {convertedFolder(inputPath) + deletingPathExtension(lastPathComponent(inputPath)), QStringLiteral(".tmp")};
+}
+
+QString firstFreeName(const NameParts& name, const ExistsFn& exists)
+{
+    QString candidate = name.base + name.extension;
     for (qint64 n = 1; exists(candidate); ++n)
-        candidate = base + QStringLiteral(" %1").arg(n) + extension;
+        candidate = name.base + QStringLiteral(" %1").arg(n) + name.extension;
     return candidate;
+}
+
+QString outputPath(const QString& inputPath, const ConversionSettings& settings, const ExistsFn& exists)
+{
+    return firstFreeName(outputName(inputPath, settings), exists);
+}
+
+ReservedName reserveFreeName(const NameParts& name)
+{
+    QSet<QString> lost; // taken between the look and the creation
+    const ExistsFn taken = [&](const QString& p) { return lost.contains(p) || pathExists(p); };
+    for (;;) {
+        const QString candidate = firstFreeName(name, taken);
+        if (auto id = platform::createExclusive(candidate))
+            return {candidate, id};
+        if (errno != EEXIST)
+            return {candidate, std::nullopt};
+        lost.insert(candidate);
+    }
 }
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,

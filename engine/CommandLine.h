@@ -2,7 +2,10 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/FileSystem.h"
+
 #include <functional>
+#include <optional>
 
 namespace engine {
 
@@ -31,9 +34,29 @@ QString convertedFolder(const QString& inputPath);
 using ExistsFn = std::function<bool(const QString&)>;
 bool pathExists(const QString& path);
 
+// A name to make free: base + extension, or base + " N" + extension.
+struct NameParts {
+    QString base;
+    QString extension;
+};
+NameParts outputName(const QString& inputPath, const ConversionSettings& settings);
+// The temporary WAV file of the duration fallback, in the input's Converted folder.
+NameParts temporaryWavName(const QString& inputPath);
+
 // Never a path that exists: " 1", " 2", ... are tried until a name is free.
+QString firstFreeName(const NameParts& name, const ExistsFn& exists = pathExists);
 QString outputPath(const QString& inputPath, const ConversionSettings& settings,
                    const ExistsFn& exists = pathExists);
+
+// The first free name, created empty and exclusively at once, so that nothing can
+// take it between the choice and the write. `id` is none when it could not be
+// created for another reason than a taken name (errno tells); the path is then
+// the free name as chosen.
+struct ReservedName {
+    QString path;
+    std::optional<platform::FileId> id;
+};
+ReservedName reserveFreeName(const NameParts& name);
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,
                     const ConversionSettings& settings);

@@ -2,46 +2,57 @@
 
 #include "platform/Log.h"
 #include "platform/Task.h"
-#include "platform/TextCodec.h"
 
 namespace engine {
 
-std::optional<QString> probeRun(const QString& encoderPath, const QString& path)
+namespace {
+EncoderRun run(const QString& encoderPath, const QStringList& arguments, bool readError, int limitMs)
 {
-    auto pipe = platform::Pipe::create();
-    if (!pipe)
-        return std::nullopt;
+    EncoderRun result;
+    std::shared_ptr<platform::Pipe> pipe;
+    if (readError && !(pipe = platform::Pipe::create())) {
+        result.launchError = QStringLiteral("no pipe for the encoder's output");
+        return result;
+    }
     platform::Task task;
     task.setLaunchPath(encoderPath);
-    task.setArguments({QStringLiteral("-y"), QStringLiteral("-i"), path});
-    task.setStandardError(pipe);
+    task.setArguments(arguments);
+    // The terminal is not the encoder's: started in a terminal's background, a
+    // child that changed its modes would stop us all.
+    if (auto null = platform::FileHandle::openNullDevice())
+        task.setStandardInput(null);
+    if (pipe)
+        task.setStandardError(pipe);
     try {
         task.launch();
     } catch (const platform::LaunchError& e) {
-        qCDebug(lcEngine).noquote() << "Probe not launched:" << e.reason();
-        return std::nullopt;
+        result.launchError = e.reason();
+        return result;
     }
-    // Read while it runs, so a probe that says more than a pipe holds never blocks.
-    const QByteArray bytes = pipe->fileHandleForReading()->readDataToEndOfFile();
-    task.waitUntilExit();
-    auto text = platform::decode(bytes, platform::UTF8StringEncoding);
-    qCDebug(lcEngine).noquote() << "Grep:" << (text ? *text : QStringLiteral("(null)"));
-    return text;
+    result.launched = true;
+    result.finished = task.waitCollecting(pipe ? pipe->fileHandleForReading() : nullptr, &result.errorBytes, limitMs);
+    result.status = task.terminationStatus();
+    return result;
+}
+} // namespace
+
+EncoderRun probeRun(const QString& encoderPath, const QString& path, int limitMs)
+{
+    EncoderRun r = run(encoderPath, {QStringLiteral("-y"), QStringLiteral("-i"), path}, true, limitMs);
+    if (!r.launched)
+        qCDebug(lcEngine).noquote() << "Probe not launched:" << r.launchError;
+    return r;
 }
 
-void decodeRun(const QString& encoderPath, const QString& input, const QString& wavPath)
+EncoderRun decodeRun(const QString& encoderPath, const QString& input, const QString& wavPath, int limitMs)
 {
-    platform::Task task;
-    task.setLaunchPath(encoderPath);
-    task.setArguments({QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-f"),
-                       QStringLiteral("wav"), wavPath});
-    try {
-        task.launch();
-    } catch (const platform::LaunchError& e) {
-        qCDebug(lcEngine).noquote() << "Decode not launched:" << e.reason();
-        return;
-    }
-    task.waitUntilExit();
+    EncoderRun r = run(encoderPath,
+                       {QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-f"),
+                        QStringLiteral("wav"), wavPath},
+                       false, limitMs);
+    if (!r.launched)
+        qCDebug(lcEngine).noquote() << "Decode not launched:" << r.launchError;
+    return r;
 }
 
 } // namespace engine

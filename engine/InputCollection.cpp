@@ -1,35 +1,55 @@
-#include "InputCollection.h"
+#include "engine/InputCollection.h"
 
 #include "platform/DirWalk.h"
 #include "platform/Log.h"
 
 #include <QFile>
-#include <QFileInfo>
 
-namespace ui {
+#include <sys/stat.h>
 
-QStringList collectInputs(const QStringList& droppedPaths)
+namespace engine {
+
+bool isExactName(const QByteArray& native)
 {
-    QStringList list;
-    for (const QString& path : droppedPaths) {
-        if (!QFileInfo(path).isDir()) {
-            list << path;
+    return QFile::encodeName(QFile::decodeName(native)) == native;
+}
+
+CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
+{
+    CollectedInputs collected;
+    const auto add = [&](const QByteArray& native) {
+        if (!isExactName(native))
+            collected.inexact.insert(collected.paths.size());
+        collected.paths << QFile::decodeName(native);
+    };
+    const bool logging = lcUi().isDebugEnabled();
+    for (const QByteArray& path : droppedPaths) {
+        struct stat st {};
+        if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            add(path);
             continue;
         }
-        const bool logging = lcUi().isDebugEnabled();
-        platform::walkBelow(QFile::encodeName(path), [&](const QByteArray& relative, bool isDir) {
+        platform::walkBelow(path, [&](const QByteArray& relative, bool isDir) {
             if (isDir) {
                 if (logging)
                     qCDebug(lcUi).noquote() << "Directory -" << QFile::decodeName(relative);
                 return;
             }
-            const QString file = path + QLatin1Char('/') + QFile::decodeName(relative);
+            const QByteArray file = path + '/' + relative;
             if (logging)
-                qCDebug(lcUi).noquote() << "  File -" << file;
-            list << file;
+                qCDebug(lcUi).noquote() << "  File -" << QFile::decodeName(file);
+            add(file);
         });
     }
-    return list;
+    return collected;
 }
 
-} // namespace ui
+QStringList collectInputs(const QStringList& droppedPaths)
+{
+    QList<QByteArray> native;
+    for (const QString& p : droppedPaths)
+        native << QFile::encodeName(p);
+    return collectInputs(native).paths;
+}
+
+} // namespace engine

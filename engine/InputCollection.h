@@ -1,11 +1,27 @@
 #pragma once
+#include <QByteArray>
+#include <QList>
+#include <QSet>
 #include <QStringList>
 
-namespace ui {
+namespace engine {
 
-// The flat list of input files for dropped paths: a file stays as it is, a folder
-// gives every file below it at any depth (hidden ones too) as folder + "/" +
-// relative path, in enumeration order; folders and links to folders are left out.
+// The batch as collected: paths in order, and which of them are not their file's
+// true name. Names that are not valid in the system's encoding (UTF-8) cannot be
+// held as text unchanged; they are kept in the list, marked, and never converted.
+struct CollectedInputs {
+    QStringList paths;
+    QSet<qsizetype> inexact;
+};
+
+// The flat list of input files for dropped paths, given as the system's bytes: a
+// file stays as it is, a folder gives every file below it at any depth (hidden
+// ones too) as folder + "/" + relative path, in enumeration order; folders and
+// links to folders are left out.
+CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths);
 QStringList collectInputs(const QStringList& droppedPaths);
 
-} // namespace ui
+// True when the bytes are a name that text holds unchanged.
+bool isExactName(const QByteArray& native);
+
+} // namespace engine

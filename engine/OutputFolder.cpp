@@ -1,6 +1,6 @@
-#include "OutputFolder.h"
+#include "engine/OutputFolder.h"
 
-namespace ui {
+namespace engine {
 
 QString outputFolderText(const QUrl& folderUrl)
 {
@@ -12,4 +12,4 @@ QString outputFolderText(const QUrl& folderUrl)
     return text;
 }
 
-} // namespace ui
+} // namespace engine

@@ -2,10 +2,10 @@
 #include <QString>
 #include <QUrl>
 
-namespace ui {
+namespace engine {
 
 // A chosen folder's URL as a plain absolute path: no "file://", escapes decoded,
 // and a final "/" so that file names can be appended to it directly.
 QString outputFolderText(const QUrl& folderUrl);
 
-} // namespace ui
+} // namespace engine

@@ -12,6 +12,19 @@ inline constexpr char16_t kDurationMarker[] = u"Duration: ";
 // "Audio/clip.mp4" cannot decide the test.
 QString withoutPath(const QString& probeText, const QString& path);
 
+// The encoder's own lines of a text it wrote: the values of metadata blocks and
+// the language tag in stream lines are taken out, since tags hold any text,
+// also the very words the accept test and the duration look for.
+QString encoderOwnText(const QString& text);
+
+// The probe bytes as text. Tags may hold bytes that are not UTF-8; every word the
+// program looks for is ASCII, so such bytes only become replacement characters.
+QString decodeProbeBytes(const QByteArray& bytes);
+
+// The last line of a diagnostic text that says something: no progress line, no
+// indented dump line; empty when there is none.
+QString lastDiagnosticLine(const QString& text);
+
 // Length of the first "Invalid data found when processing input" (0 when absent).
 qsizetype invalidDataRangeLength(const QString& probeText);
 

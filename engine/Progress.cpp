@@ -6,9 +6,26 @@
 
 namespace engine {
 
+namespace {
+// A "time=" of the encoder's own progress line, not one inside a dumped tag value:
+// those lines are indented, progress lines are not.
+qsizetype ownTimeMarker(const QString& text)
+{
+    for (qsizetype at = text.indexOf(QLatin1String("time=")); at >= 0;
+         at = text.indexOf(QLatin1String("time="), at + 1)) {
+        qsizetype start = at;
+        while (start > 0 && text.at(start - 1) != QLatin1Char('\n') && text.at(start - 1) != QLatin1Char('\r'))
+            --start;
+        if (text.at(start) != QLatin1Char(' '))
+            return at;
+    }
+    return -1;
+}
+} // namespace
+
 std::optional<QString> progressTimeText(const QString& errorText)
 {
-    const qsizetype at = errorText.indexOf(QLatin1String("time="));
+    const qsizetype at = ownTimeMarker(errorText);
     if (at < 0)
         return std::nullopt;
     const QString rest = errorText.mid(at + 5);

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <unistd.h>
+
 class BatchTest : public WindowTest {
     Q_OBJECT
 
@@ -23,7 +25,8 @@ private slots:
     void stopDuringSecondOfThree();
     void launchExceptionOnLastFileShowsNoAlert();
     void emptyBatch();
-    void missingEncoderIsExplained();
+    void encoderThatCannotServe_data();
+    void encoderThatCannotServe();
     void runnerNotCreatedMovesOn();
     void separatorInNameIsLeftOut();
     void noOverwriteAndOddNames();
@@ -122,16 +125,20 @@ void BatchTest::durationNotAvailableUsesTemporaryWav()
 void BatchTest::stopDuringSecondOfThree()
 {
     QVERIFY(makeTone(path("long.wav"), 300.0, 2));
-    c->startnow({path("c.flac"), path("long.wav"), path("a.wav")});
-    QVERIFY(QTest::qWaitFor([&] { return c->finishedFileCount() == 1 && c->shellWrapper(); }, 30000));
-    QTest::qWait(300);
     auto& ui = c->outlets();
+    // The encoder names its input once it has set up its own handling of Stop;
+    // a Stop before that would end it by the signal (15) instead.
+    bool converting = false;
+    QObject::connect(ui.errorOutlet, &QPlainTextEdit::textChanged, [&] {
+        converting = converting || ui.errorOutlet->toPlainText().contains("long.wav");
+    });
+    c->startnow({path("c.flac"), path("long.wav"), path("a.wav")});
+    QVERIFY(QTest::qWaitFor([&] { return converting; }, 30000));
     QCOMPARE(ui.runButton->text(), QStringLiteral("Stop"));
     ui.runButton->click();
     ui.runButton->click(); // a second press while it ends changes nothing
     QVERIFY(waitForAlerts(1));
-    QCOMPARE(dialogs->alerts[0].informative,
-             QStringLiteral("Conversion Completed.\n1 of 3 files failed; the console has the details."));
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed.\n1 of 3 files were stopped."));
     const QString console = ui.textOutlet->toPlainText();
     QCOMPARE(console.count("command finished. Result code: 0"), 2);
     QCOMPARE(console.count("command finished. Result code: 255"), 1);
@@ -163,15 +170,59 @@ void BatchTest::emptyBatch()
     QCOMPARE(c->getFileCount(), quint64(0));
 }
 
-void BatchTest::missingEncoderIsExplained()
+void BatchTest::encoderThatCannotServe_data()
 {
-    platform::setResourceSearchDirsOverride({dir.filePath("nowhere")});
-    c->startnow({path("a.wav")});
+    QTest::addColumn<QByteArray>("script"); // empty: no encoder at all
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("missing") << QByteArray() << true << "The encoder is missing" << "\"ffmpeg\" was not found";
+    QTest::newRow("not executable") << QByteArray("exit 0\n") << false << "The encoder cannot be run"
+                                    << "it is not executable";
+    QTest::newRow("cannot start") << QByteArray("exit 127\n") << true << "The encoder cannot be run"
+                                  << "ended with code 127";
+    // It exits 0 as it does on a full disk, and writes nothing. Its probe sees audio
+    // only when its standard input is not the terminal's but /dev/null.
+    QTest::newRow("claims success") << QByteArray("if [ $# -eq 3 ]; then [ \"$(readlink /proc/$$/fd/0)\" = /dev/null ] || exit 1;"
+                                                  " echo '  Duration: 00:00:01.00, x' >&2;"
+                                                  " echo '  Stream #0:0: Audio: pcm' >&2; exit 1; fi\nexit 0\n")
+                                    << true << "Complete" << "2 of 2 files failed";
+}
+
+void BatchTest::encoderThatCannotServe()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(bool, executable);
+    QFETCH(QString, message);
+    QFETCH(QString, says);
+    QTemporaryDir fake;
+    if (script.isEmpty())
+        platform::setResourceSearchDirsOverride({fake.filePath("nowhere")});
+    else
+        QVERIFY(installEncoderScript(fake, script));
+    if (!executable)
+        QFile(fake.filePath("ffmpeg")).setPermissions(QFile::ReadOwner);
+    // Our own standard input is a pipe now, as a terminal would be: not the encoder's.
+    const int savedInput = ::dup(0);
+    int pipeEnds[2];
+    QCOMPARE(::pipe(pipeEnds), 0);
+    ::dup2(pipeEnds[0], 0);
+    c->startnow({path("a.wav"), path("c.flac")});
+    ::dup2(savedInput, 0);
+    for (int fd : {savedInput, pipeEnds[0], pipeEnds[1]})
+        ::close(fd);
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(dialogs->alerts[0].message, message);
+    QVERIFY2(dialogs->alerts[0].informative.contains(says), qPrintable(dialogs->alerts[0].informative));
     QCOMPARE(dialogs->alerts.size(), 1);
-    QVERIFY(dialogs->alerts[0].informative.contains("\"ffmpeg\""));
-    QVERIFY(dialogs->alerts[0].informative.contains(dir.filePath("nowhere")));
     QCOMPARE(c->getFileCount(), quint64(0));
-    QVERIFY(!QFile::exists(path("Converted/a.mp3")));
+    QVERIFY(!c->getSign());
+    QCOMPARE(c->outlets().runButton->text(), QStringLiteral("Execute"));
+    // Nothing written, nothing left behind: not even the reserved name.
+    QVERIFY(!QFileInfo::exists(path("Converted/a.mp3")));
+    QVERIFY(!QFileInfo::exists(path("Converted/c.mp3")));
+    if (message == "Complete")
+        QCOMPARE(c->outlets().textOutlet->toPlainText().count("Not converted "), 2);
 }
 
 void BatchTest::runnerNotCreatedMovesOn()

@@ -3,10 +3,11 @@
 #include "engine/ProbeText.h"
 #include "engine/Progress.h"
 #include "engine/TimeString.h"
-#include "ui/OutputFolder.h"
+#include "engine/OutputFolder.h"
 
 #include <QRandomGenerator>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <stdexcept>
@@ -26,6 +27,7 @@ private slots:
     void outputNaming_data();
     void outputNaming();
     void namingNeverReturnsATakenName();
+    void reservedNamesOnDisk();
     void commandTextSplitsIntoSixteen();
     void separatorInAPathBreaksTheCount();
     void progressTick_data();
@@ -105,6 +107,11 @@ void EngineTest::durationTexts()
     QCOMPARE(durationText(QStringLiteral("no marker here")), std::nullopt);
     QCOMPARE(durationSeconds(QString()), std::nullopt);
     QCOMPARE(durationSeconds(QStringLiteral("00:00:00.40")), 0);
+    // A tag's value is not the encoder's duration.
+    const QString tagged = QStringLiteral("Input #0, wav, from 'x':\n  Metadata:\n    title           : x\n"
+                                          "                    :   Duration: 99:00:00.00, start\n"
+                                          "  Duration: 00:00:02.00, bitrate: 1411 kb/s\n");
+    QCOMPARE(durationText(encoderOwnText(tagged)), QStringLiteral("00:00:02.00"));
 }
 
 void EngineTest::acceptTest_data()
@@ -120,6 +127,18 @@ void EngineTest::acceptTest_data()
     QTest::newRow("invalid only in the path")
         << "Input #0, wav, from '/m/Invalid data found when processing input.wav':\n Stream #0:0: Audio: pcm"
         << "/m/Invalid data found when processing input.wav" << true;
+    // Tags are dumped in metadata blocks, a value's own line breaks at the same depth.
+    QTest::newRow("invalid only in a tag")
+        << "  Metadata:\n    title           : Invalid data found when processing input\n"
+           "  Duration: 00:00:01.00, start: 0\n  Stream #0:0: Audio: pcm" << "/m/a.wav" << true;
+    QTest::newRow("audio only in a tag") << "  Metadata:\n    title           : Audio\n  Duration: 00:00:01.00, x\n"
+                                            "  Stream #0:0: Video: h264\n    Metadata:\n      handler         : Audio"
+                                         << "/m/v.mkv" << false;
+    QTest::newRow("audio only in a value's next line")
+        << "  Metadata:\n    comment         : a\n                    : Audio\n  Stream #0:0: Video: png" << "/m/v"
+        << false;
+    QTest::newRow("audio only in a stream's language") << "  Stream #0:0(x): Audio: y): Video: h264" << "/m/v" << false;
+    QTest::newRow("audio with a language") << "  Stream #0:0(eng): Audio: vorbis" << "/m/a.ogg" << true;
 }
 
 void EngineTest::acceptTest()
@@ -127,7 +146,7 @@ void EngineTest::acceptTest()
     QFETCH(QString, probe);
     QFETCH(QString, path);
     QFETCH(bool, accepted);
-    QCOMPARE(acceptsProbe(withoutPath(probe, path)), accepted);
+    QCOMPARE(acceptsProbe(encoderOwnText(withoutPath(probe, path))), accepted);
     QVERIFY(!acceptsProbe(std::nullopt));
 }
 
@@ -177,6 +196,30 @@ void EngineTest::namingNeverReturnsATakenName()
     QCOMPARE(got, QStringLiteral("/m/Converted/a 1001.mp3"));
 }
 
+void EngineTest::reservedNamesOnDisk()
+{
+    // Whatever stands at a name takes it: a file, a folder, a link, a broken link.
+    QTemporaryDir d;
+    QVERIFY(QDir(d.path()).mkpath("Converted/a 1.tmp"));
+    QVERIFY(QFile::link(d.filePath("nowhere"), d.filePath("Converted/a.tmp")));
+    QVERIFY(QFile::link(d.filePath("x"), d.filePath("Converted/a 2.tmp")));
+    QFile(d.filePath("x")).open(QIODevice::WriteOnly);
+    const NameParts wav = temporaryWavName(d.filePath("a.mka"));
+    QCOMPARE(wav.base + wav.extension, d.filePath("Converted/a.tmp"));
+    const ReservedName got = reserveFreeName(wav);
+    QCOMPARE(got.path, d.filePath("Converted/a 3.tmp"));
+    QVERIFY(got.id);
+    QCOMPARE(platform::sizeIfSame(got.path, *got.id), std::optional<qint64>(0));
+    QVERIFY(!QFileInfo(d.filePath("nowhere")).exists());
+    // The next one takes the next name; only the file we made is removed.
+    QCOMPARE(reserveFreeName(wav).path, d.filePath("Converted/a 4.tmp"));
+    QVERIFY(!platform::removeIfSame(d.filePath("Converted/a 2.tmp"), *got.id, false));
+    QVERIFY(platform::removeIfSame(got.path, *got.id, true));
+    QVERIFY(!QFileInfo::exists(got.path));
+    // No folder to write in: nothing is created, and the caller hears it.
+    QVERIFY(!reserveFreeName({d.filePath("missing/a"), ".mp3"}).id);
+}
+
 void EngineTest::commandTextSplitsIntoSixteen()
 {
     ConversionSettings s{QStringLiteral("F"), QStringLiteral("B"), QStringLiteral("R"), 1, kOriginalFolder, {}};
@@ -216,6 +259,9 @@ void EngineTest::progressTick_data()
     QTest::newRow("cut before the second colon") << "size=1 time=00:0" << 200 << -1;
     QTest::newRow("duration zero") << "time=00:00:01.00 " << 0 << -1;
     QTest::newRow("32-bit wrap") << "time=10000:0:0 " << 1 << int(qint32(quint32(36000000u * 100u)));
+    QTest::newRow("time= in a dumped tag") << "    title           : time=00:03:00.00 \nsize=1 time=00:01:23.45 " << 200
+                                           << 41;
+    QTest::newRow("only in a dumped tag") << "Output #0\n    comment         : time=00:03:00.00 " << 200 << -1;
     QTest::newRow("INT_MIN over -1") << "time=0:0:-21474836 " << -1 << int(qint32(quint32(2147483600u)));
 }
 
@@ -266,11 +312,11 @@ void EngineTest::folderSwitch()
 
 void EngineTest::folderUrlsBecomePlainPaths()
 {
-    QCOMPARE(ui::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/home/me/My Müsic"))),
+    QCOMPARE(engine::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/home/me/My Müsic"))),
              QStringLiteral("/home/me/My Müsic/"));
-    QCOMPARE(ui::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/home/me/Desktop/"))),
+    QCOMPARE(engine::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/home/me/Desktop/"))),
              QStringLiteral("/home/me/Desktop/"));
-    QCOMPARE(ui::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/tmp/100%"))), QStringLiteral("/tmp/100%/"));
+    QCOMPARE(engine::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/tmp/100%"))), QStringLiteral("/tmp/100%/"));
 }
 
 QTEST_GUILESS_MAIN(EngineTest)

@@ -4,7 +4,7 @@
 
 #include "MainWindow.h"
 #include "ui/BannerController.h"
-#include "ui/InputCollection.h"
+#include "engine/InputCollection.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -62,7 +62,7 @@ void InputTest::collectsFilesAndFolders()
     QVERIFY(QFile::link(dir.filePath("D/S"), dir.filePath("D/link")));
     QVERIFY(QFile::link(dir.filePath("D/x.ogg"), dir.filePath("D/S/filelink")));
     QVERIFY(QFile::link(dir.filePath("nowhere"), dir.filePath("D/broken")));
-    const QStringList got = ui::collectInputs({dir.filePath("a.ogg"), dir.filePath("b.ogg"), dir.filePath("D")});
+    const QStringList got = engine::collectInputs({dir.filePath("a.ogg"), dir.filePath("b.ogg"), dir.filePath("D")});
     QCOMPARE(got.mid(0, 2), (QStringList{dir.filePath("a.ogg"), dir.filePath("b.ogg")}));
     QStringList rest = got.mid(2);
     rest.sort();
@@ -70,8 +70,8 @@ void InputTest::collectsFilesAndFolders()
     QCOMPARE(rest, (QStringList{dir.filePath("D") + "/.hidden", dir.filePath("D") + "/S/filelink",
                                 dir.filePath("D") + "/S/y.ogg", dir.filePath("D") + "/broken",
                                 dir.filePath("D") + "/x.ogg"}));
-    QCOMPARE(ui::collectInputs({dir.filePath("E")}), QStringList{});
-    QCOMPARE(ui::collectInputs({dir.filePath("gone.ogg")}), QStringList{dir.filePath("gone.ogg")});
+    QCOMPARE(engine::collectInputs({dir.filePath("E")}), QStringList{});
+    QCOMPARE(engine::collectInputs({dir.filePath("gone.ogg")}), QStringList{dir.filePath("gone.ogg")});
 }
 
 void InputTest::dropEventsStartBatches()

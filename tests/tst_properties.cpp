@@ -93,7 +93,15 @@ qint32 wrap32(qint64 v) { return qint32(quint32(quint64(v))); }
 
 std::optional<qint32> refPercent(const std::u16string& s, qint32 duration)
 {
-    const size_t at = s.find(u"time=");
+    // Only a "time=" on a line that does not start with a space: dumped tags are indented.
+    size_t at = s.find(u"time=");
+    while (at != std::u16string::npos) {
+        const size_t before = at == 0 ? std::u16string::npos : s.find_last_of(u"\r\n", at - 1);
+        const size_t lineStart = before == std::u16string::npos ? 0 : before + 1;
+        if (s[lineStart] != u' ')
+            break;
+        at = s.find(u"time=", at + 1);
+    }
     if (at == std::u16string::npos)
         return std::nullopt;
     std::u16string rest = s.substr(at + 5);

@@ -1,14 +1,14 @@
 #include "BannerController.h"
 
-#include "InputCollection.h"
 #include "MainWindow.h"
-#include "OutputFolder.h"
 #include "app/Settings.h"
 #include "engine/CommandLine.h"
 #include "engine/EncoderRuns.h"
+#include "engine/OutputFolder.h"
 #include "engine/ProbeText.h"
 #include "engine/Progress.h"
 #include "engine/TimeString.h"
+#include "platform/FileSystem.h"
 #include "platform/Log.h"
 #include "platform/Resources.h"
 #include "platform/TextCodec.h"
@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -136,11 +137,11 @@ bool BannerController::applicationShouldTerminateAfterLastWindowClosed()
 
 // ---- batch start -----------------------------------------------------------
 
-void BannerController::startnow(const QStringList& files)
+void BannerController::startnow(const QStringList& files, const QSet<qsizetype>& inexactNames)
 {
     if (!chooseOutputFolder())
         return;
-    batchStart(files);
+    batchStart(files, inexactNames);
 }
 
 void BannerController::pickAndStart()
@@ -169,31 +170,52 @@ bool BannerController::chooseOutputFolder()
     const auto url = dialogs_->pickFolder(QStringLiteral("Output the File to"));
     if (!url)
         return false;
-    outputpath = ui::outputFolderText(*url);
+    outputpath = engine::outputFolderText(*url);
     ui_.txtOutputPath->setText(outputpath);
     return true;
 }
 
-bool BannerController::encoderMissing(const QString& encoder)
+bool BannerController::encoderUnusable(const QString& encoder, const QString& why)
 {
-    if (!encoder.isEmpty())
+    if (encoder.isEmpty()) {
+        dialogs_->runAlert(QStringLiteral("The encoder is missing"),
+                           QStringLiteral("The program \"ffmpeg\" was not found in %1. Reinstall Qelvanto, "
+                                          "or install the ffmpeg package and build again.")
+                               .arg(platform::resourceSearchDirs().join(QStringLiteral(" or "))));
+        return true;
+    }
+    QString reason = why;
+    if (reason.isEmpty() && !QFileInfo(encoder).isExecutable())
+        reason = QStringLiteral("it is not executable");
+    if (reason.isEmpty())
         return false;
-    dialogs_->runAlert(QStringLiteral("The encoder is missing"),
-                       QStringLiteral("The program \"ffmpeg\" was not found in %1. Reinstall Qelvanto, "
+    dialogs_->runAlert(QStringLiteral("The encoder cannot be run"),
+                       QStringLiteral("The program \"%1\" could not be run: %2. Reinstall Qelvanto, "
                                       "or install the ffmpeg package and build again.")
-                           .arg(platform::resourceSearchDirs().join(QStringLiteral(" or "))));
+                           .arg(encoder, reason));
     return true;
 }
 
-void BannerController::batchStart(const QStringList& files)
+void BannerController::batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames)
 {
-    if (encoderMissing(platform::pathForResource(QStringLiteral("ffmpeg"))))
+    if (encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg"))))
         return;
     convertfiles = files;
+    inexactNames_ = inexactNames;
     fileCounter = quint64(files.size());
-    failedFiles_ = 0;
+    report_.clear();
     qCDebug(lcEngine, "fileCounter: %llu", static_cast<unsigned long long>(fileCounter));
     convert();
+}
+
+// The encoder cannot be used: the batch ends here, without the completion alert.
+void BannerController::abandonBatch()
+{
+    stopSpinner();
+    idleView();
+    readyButton();
+    fileCounter = 0;
+    finishedFiles = 0;
 }
 
 // ---- one file --------------------------------------------------------------
@@ -214,29 +236,56 @@ void BannerController::convert()
     consoleFontReset();
     const QString encoder = platform::pathForResource(QStringLiteral("ffmpeg"));
     qCDebug(lcEngine).noquote() << "Orign:" << engine::deletingLastPathComponent(input);
-    if (encoderMissing(encoder)) {
-        idleView();
-        fileCounter = 0;
-        finishedFiles = 0;
+    if (encoderUnusable(encoder)) {
+        abandonBatch();
         return;
     }
     const QString converted = engine::convertedFolder(input);
     QDir().mkdir(converted);
     preparingView();
+    current_ = {};
+    current_.input = input;
 
-    const auto probe = engine::probeRun(encoder, input);
-    const std::optional<QString> probeText =
-        probe ? std::optional<QString>(engine::withoutPath(*probe, input)) : std::nullopt;
-    qCDebug(lcEngine, "RangeErr: %lld", qlonglong(probeText ? engine::invalidDataRangeLength(*probeText) : 0));
-    if (!engine::acceptsProbe(probeText)) {
+    // What the encoder must never be given: a name it would read as another file,
+    // and anything that is not a regular file (a FIFO or device would block it).
+    if (inexactNames_.contains(qsizetype(finishedFiles))) {
+        leaveOut(engine::Outcome::LeftOut,
+                 QStringLiteral("its name is not valid UTF-8, so it cannot be handed to the encoder unchanged"));
+        return;
+    }
+    const platform::InputCheck check = platform::inspectInput(input);
+    if (check.kind != platform::InputKind::Regular) {
+        leaveOut(check.kind == platform::InputKind::NotRegular ? engine::Outcome::LeftOut : engine::Outcome::Unreadable,
+                 check.kind == platform::InputKind::NotRegular ? check.reason
+                                                               : QStringLiteral("it cannot be read (%1)").arg(check.reason));
+        return;
+    }
+
+    const engine::EncoderRun probe = engine::probeRun(encoder, input);
+    if (probe.cannotRun()) {
+        encoderUnusable(encoder, probe.launched ? QStringLiteral("it ended with code %1 at once").arg(probe.status)
+                                                : probe.launchError);
+        abandonBatch();
+        return;
+    }
+    if (!probe.finished) {
+        leaveOut(engine::Outcome::Unreadable,
+                 QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(engine::kProbeLimitMs / 1000));
+        return;
+    }
+    const QString probeText = engine::decodeProbeBytes(probe.errorBytes);
+    qCDebug(lcEngine).noquote() << "Grep:" << probeText;
+    const QString ownText = engine::encoderOwnText(engine::withoutPath(probeText, input));
+    qCDebug(lcEngine, "RangeErr: %lld", qlonglong(engine::invalidDataRangeLength(ownText)));
+    if (!engine::acceptsProbe(ownText)) {
         skipFile();
         return;
     }
 
-    const auto duration = engine::durationText(*probeText);
+    const auto duration = engine::durationText(ownText);
     qCDebug(lcEngine).noquote() << "TotalDuration:" << duration.value_or(QString());
     if (duration && *duration == QLatin1String("N/A"))
-        wavFallback(encoder, input, converted);
+        wavFallback(encoder, input);
     else
         TotalDuration = duration ? engine::durationSeconds(*duration).value_or(0) : 0;
 
@@ -244,16 +293,21 @@ void BannerController::convert()
     engine::ConversionSettings s{ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
                                  ui_.cmbRate->currentText(),   ui_.cmbChannel->currentIndex(),
                                  ui_.cmbOutput->currentText(), ui_.txtOutputPath->text()};
-    const QString output = engine::outputPath(input, s);
-    qCDebug(lcEngine).noquote() << "FinalFile:" << output;
-    qCDebug(lcEngine) << "channel:" << s.channelIndex + 1 << "Rate:" << s.rate << "Bitrate:" << s.bitrate
-                      << "Format:" << s.format;
-    const QString command = engine::commandText(encoder, input, output, s);
+    const engine::ReservedName reserved = engine::reserveFreeName(engine::outputName(input, s));
+    current_.output = reserved.path;
+    current_.outputId = reserved.id;
+    qCDebug(lcEngine).noquote() << "FinalFile:" << reserved.path;
+    qCDebug(lcEngine, "channel: %d", s.channelIndex + 1);
+    qCDebug(lcEngine).noquote() << "Rate:" << s.rate;
+    qCDebug(lcEngine).noquote() << "Bitrate:" << s.bitrate;
+    qCDebug(lcEngine).noquote() << "Format:" << s.format;
+    const QString command = engine::commandText(encoder, input, reserved.path, s);
 
     // One progress timer per converted file, stopped when its file ends.
     stopProgressTimer();
     progressTimer_ = new QTimer(this);
     ++g_liveProgressTimers;
+    progressTimer_->setTimerType(Qt::PreciseTimer);
     progressTimer_->setInterval(1000);
     QTimer* timer = progressTimer_;
     connect(timer, &QTimer::timeout, this, [this, timer] { timerFired(timer); });
@@ -263,37 +317,54 @@ void BannerController::convert()
     ui_.textSource->setText(command);
     const QStringList arguments = engine::splitArguments(ui_.textSource->text());
     for (const QString& a : arguments)
-        qCDebug(lcEngine).noquote() << "arg:" << a;
+        qCDebug(lcEngine, "arg: %s \n", qUtf8Printable(a));
     if (arguments.size() != engine::kArgumentCount) {
-        leaveOut(QStringLiteral("\rLeft out %1: a name or setting holds the text %2, which would split "
-                                "the encoder's arguments.\r")
-                     .arg(input, engine::kArgumentSeparator));
+        leaveOut(engine::Outcome::LeftOut,
+                 QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
+                     .arg(engine::kArgumentSeparator));
         return;
     }
     launch(arguments);
 }
 
-void BannerController::wavFallback(const QString& encoder, const QString& input, const QString& converted)
+void BannerController::wavFallback(const QString& encoder, const QString& input)
 {
-    const QString wav = converted + engine::deletingPathExtension(engine::lastPathComponent(input))
-                      + QStringLiteral(".tmp");
-    engine::decodeRun(encoder, input, wav);
-    const auto second = engine::probeRun(encoder, wav);
-    const auto duration = second ? engine::durationText(engine::withoutPath(*second, wav)) : std::nullopt;
+    // Only a name that held nothing, created by us, and removed only while it is
+    // still the file we made: a user's own file or a link there is never touched.
+    const engine::ReservedName wav = engine::reserveFreeName(engine::temporaryWavName(input));
+    TotalDuration = 0;
+    if (!wav.id) {
+        qCDebug(lcEngine).noquote() << "No temporary file at" << wav.path << ":" << platform::errorText(errno);
+        return;
+    }
+    engine::decodeRun(encoder, input, wav.path);
+    const engine::EncoderRun second = engine::probeRun(encoder, wav.path);
+    const auto duration = engine::durationText(
+        engine::encoderOwnText(engine::withoutPath(engine::decodeProbeBytes(second.errorBytes), wav.path)));
     qCDebug(lcEngine).noquote() << "TotalDuration:" << duration.value_or(QString());
     TotalDuration = duration ? engine::durationSeconds(*duration).value_or(0) : 0;
-    if (QFileInfo::exists(wav))
-        QFile::remove(wav);
+    platform::removeIfSame(wav.path, *wav.id, false);
 }
 
 void BannerController::skipFile()
 {
+    report_.add({current_.input, engine::Outcome::NotAudio, {}, 0, {}});
     ++finishedFiles;
     if (finishedFiles < fileCounter) {
+        // Never shorter than a second, whatever the timer's own rounding.
         auto* timer = new QTimer(this);
         timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, [this, timer] { timerFired1(timer); });
-        timer->start(1000);
+        timer->setTimerType(Qt::PreciseTimer);
+        QElapsedTimer since;
+        since.start();
+        connect(timer, &QTimer::timeout, this, [this, timer, since] {
+            if (const qint64 left = kSkipPauseMs - since.elapsed(); left > 0) {
+                timer->start(int(left));
+                return;
+            }
+            timerFired1(timer);
+        });
+        timer->start(kSkipPauseMs);
         return;
     }
     endBatchOfConvert();
@@ -319,24 +390,37 @@ void BannerController::launch(const QStringList& arguments)
             write(arguments.first());
             write(QStringLiteral("\r"));
         } else {
-            leaveOut(QStringLiteral("Ops! Something went wrong.\r Was not able to execute command.\r"));
+            write(QStringLiteral("Ops! Something went wrong.\r Was not able to execute command.\r"));
+            leaveOut(engine::Outcome::Failed, QStringLiteral("the encoder could not be started"), false);
         }
     } catch (const std::exception& e) {
-        qCDebug(lcEngine).noquote() << "Caught" << exceptionName(e) << ":" << exceptionReason(e);
+        qCDebug(lcEngine).noquote().nospace() << "Caught " << exceptionName(e) << ": " << exceptionReason(e);
         processLaunchException(e);
     }
     ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
 }
 
-// A file that never reached the encoder: say so and go on with the next one.
-void BannerController::leaveOut(const QString& consoleText)
+// A file that never reached the encoder: say so, keep its outcome, go on with the
+// next one on the next pass of the event loop, so a long run of them cannot
+// nest calls without end.
+void BannerController::leaveOut(engine::Outcome outcome, const QString& reason, bool consoleLine)
 {
-    write(consoleText);
+    if (consoleLine)
+        write(QStringLiteral("\rLeft out %1: %2.\r").arg(current_.input, reason));
     stopProgressTimer();
-    ++failedFiles_;
+    releaseOutput();
+    report_.add({current_.input, outcome, {}, 0, reason});
     scrollToEnds();
     readyButton();
-    moveOn(true);
+    QTimer::singleShot(0, this, [this] { moveOn(true); });
+}
+
+// The empty file reserved for the output goes again when the encoder put nothing in it.
+void BannerController::releaseOutput()
+{
+    if (current_.outputId)
+        platform::removeIfSame(current_.output, *current_.outputId, true);
+    current_.outputId.reset();
 }
 
 void BannerController::moveOn(bool alert)
@@ -354,27 +438,53 @@ void BannerController::processStarted(KVShellWrapper*)
     runningView();
 }
 
+engine::FileOutcome BannerController::judgeEnd(int status) const
+{
+    engine::FileOutcome o{current_.input, engine::Outcome::Converted, current_.output, status, {}};
+    if (status != 0) {
+        o.outcome = current_.stopRequested ? engine::Outcome::Stopped : engine::Outcome::Failed;
+        o.reason = engine::lastDiagnosticLine(ui_.errorOutlet->toPlainText());
+        return o;
+    }
+    // The encoder exits 0 also when it could not write, for one on a full disk.
+    const std::optional<qint64> size = current_.outputId ? platform::sizeIfSame(current_.output, *current_.outputId)
+                                                         : platform::regularFileSize(current_.output);
+    if (!size || *size == 0 || current_.sawNoSpace) {
+        o.outcome = engine::Outcome::Failed;
+        o.reason = current_.sawNoSpace ? QStringLiteral("the disk is full")
+                                       : QStringLiteral("the encoder reported success but wrote nothing");
+    }
+    return o;
+}
+
 void BannerController::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
     stopProgressTimer();
-    if (status != 0)
-        ++failedFiles_;
+    const engine::FileOutcome outcome = judgeEnd(status);
+    report_.add(outcome);
     processEndRefresh(status);
+    if (status == 0 && outcome.outcome == engine::Outcome::Failed)
+        write(QStringLiteral("\rNot converted %1: %2.\r").arg(current_.input, outcome.reason));
+    if (outcome.outcome != engine::Outcome::Converted)
+        releaseOutput();
     moveOn(true);
 }
 
 void BannerController::processLaunchException(const std::exception& exception)
 {
     stopProgressTimer();
-    ++failedFiles_;
+    releaseOutput();
+    report_.add({current_.input, engine::Outcome::Failed, {}, -1, exceptionName(exception)});
     processEndRefreshException(exceptionName(exception));
     moveOn(false);
 }
 
 void BannerController::stopTask(QObject*)
 {
-    if (shellWrapper_)
+    if (shellWrapper_) {
+        current_.stopRequested = true;
         shellWrapper_->stopProcess();
+    }
 }
 
 void BannerController::setShellWrapper(const std::shared_ptr<KVShellWrapper>& wrapper)
@@ -438,6 +548,9 @@ void BannerController::processAppendOutput(KVShellWrapper*, const QVariant& chun
 void BannerController::processAppendError(KVShellWrapper*, const QString& chunk)
 {
     ui_.errorOutlet->setPlainText(chunk);
+    if (chunk.contains(QLatin1String("No space left on device"))
+        && engine::encoderOwnText(chunk).contains(QLatin1String("No space left on device")))
+        current_.sawNoSpace = true;
 }
 
 void BannerController::printBanner(QObject*)
@@ -592,11 +705,5 @@ void BannerController::endBatch(bool alert)
 
 void BannerController::completionAlert()
 {
-    QString informative = QStringLiteral("Conversion Completed.");
-    if (failedFiles_ > 0)
-        informative += QStringLiteral("\n%1 of %2 files failed; the console has the details.")
-                           .arg(failedFiles_)
-                           .arg(convertfiles.size());
-    failedFiles_ = 0;
-    dialogs_->runAlert(QStringLiteral("Complete"), informative);
+    dialogs_->runAlert(QStringLiteral("Complete"), report_.alertText(convertfiles.size()));
 }

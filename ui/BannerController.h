@@ -1,11 +1,14 @@
 #pragma once
 #include "ModalDialogs.h"
+#include "engine/Outcome.h"
+#include "platform/FileSystem.h"
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
 #include "ui_MainWindow.h"
 
 #include <QIcon>
 #include <QObject>
+#include <QSet>
 #include <QUrl>
 #include <QStringList>
 
@@ -28,7 +31,8 @@ public:
     bool applicationShouldTerminateAfterLastWindowClosed();
 
     // Batch driver.
-    void startnow(const QStringList& files);
+    // inexactNames: indexes of files whose true names text cannot hold (see engine::collectInputs).
+    void startnow(const QStringList& files, const QSet<qsizetype>& inexactNames = {});
     // The file picker of a click on the door, then startnow with the picked files.
     void pickAndStart();
     void convert();
@@ -67,6 +71,9 @@ public:
     bool showsFolderReminder() const { return showFolder; }
     QString outputPathText() const { return outputpath; }
     static int liveProgressTimers();
+    // What became of each file of the batch that runs or ran last.
+    const engine::BatchReport& report() const { return report_; }
+    static constexpr int kSkipPauseMs = 1000;
 
     // Seams for tests: the dialogs and the runner factory.
     void setDialogs(std::unique_ptr<ModalDialogs> dialogs);
@@ -78,16 +85,20 @@ public:
     static QIcon applicationIcon();
 
 private:
-    void batchStart(const QStringList& files);
+    void batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames);
+    void abandonBatch();
     bool chooseOutputFolder();
     void restoreSettings();
-    void wavFallback(const QString& encoder, const QString& input, const QString& converted);
+    void wavFallback(const QString& encoder, const QString& input);
     void skipFile();
     void launch(const QStringList& arguments);
-    void leaveOut(const QString& consoleText);
+    void leaveOut(engine::Outcome outcome, const QString& reason, bool consoleLine = true);
+    void releaseOutput();
+    engine::FileOutcome judgeEnd(int status) const;
     void moveOn(bool alert);
     void stopProgressTimer();
-    bool encoderMissing(const QString& encoder);
+    // Alerts and answers true when the encoder is missing or cannot run.
+    bool encoderUnusable(const QString& encoder, const QString& why = {});
 
     // Named views.
     void preparingView();
@@ -122,7 +133,16 @@ private:
     bool showFolder = false;
     QString outputpath;
     std::shared_ptr<KVShellWrapper> shellWrapper_;
-    quint64 failedFiles_ = 0;
+    QSet<qsizetype> inexactNames_;
+    engine::BatchReport report_;
+    // The file in work.
+    struct Current {
+        QString input;
+        QString output;
+        std::optional<platform::FileId> outputId; // the empty file reserved for the output
+        bool stopRequested = false;
+        bool sawNoSpace = false;
+    } current_;
     QTimer* progressTimer_ = nullptr;
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
 };

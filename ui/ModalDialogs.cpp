@@ -28,6 +28,8 @@ std::optional<QStringList> WidgetDialogs::pickFiles(const QString& title)
     QFileDialog dialog(parent_, title);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Picking files makes no folders.
+    dialog.setOption(QFileDialog::ReadOnly, true);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFiles();

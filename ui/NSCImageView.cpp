@@ -1,7 +1,7 @@
 #include "NSCImageView.h"
 
 #include "BannerController.h"
-#include "InputCollection.h"
+#include "engine/InputCollection.h"
 #include "platform/Log.h"
 
 #include <QDragEnterEvent>
@@ -10,6 +10,14 @@
 #include <QPixmap>
 
 namespace {
+
+// Whatever the source proposes, we only read the files: a move would let it
+// delete the originals.
+void acceptAsCopy(QDropEvent* event)
+{
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
 
 bool busy()
 {
@@ -96,7 +104,7 @@ void NSCImageView::dragEnterEvent(QDragEnterEvent* event)
         return;
     }
     qCDebug(lcUi) << "drag entered";
-    event->acceptProposedAction();
+    acceptAsCopy(event);
 }
 
 void NSCImageView::dragLeaveEvent(QDragLeaveEvent* event)
@@ -109,7 +117,7 @@ void NSCImageView::dropEvent(QDropEvent* event)
 {
     showImageNamed(QStringLiteral("door.jpg")); // the drag has ended
     if (performDragOperation(event->mimeData()))
-        event->acceptProposedAction();
+        acceptAsCopy(event);
     else
         event->ignore();
 }
@@ -120,14 +128,16 @@ bool NSCImageView::performDragOperation(const QMimeData* data)
         return false;
     if (!data || !data->hasUrls())
         return true; // accepted and ignored
-    QStringList dropped;
+    // The names' own bytes, not their text: a name that is not UTF-8 must not turn
+    // into a neighbour's.
+    QList<QByteArray> dropped;
     for (const QUrl& url : data->urls())
         if (url.isLocalFile())
-            dropped << url.toLocalFile();
+            dropped << QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
     if (dropped.isEmpty())
         return true;
-    const QStringList files = ui::collectInputs(dropped);
+    const engine::CollectedInputs files = engine::collectInputs(dropped);
     if (sharedBannerController)
-        sharedBannerController->startnow(files);
+        sharedBannerController->startnow(files.paths, files.inexact);
     return true;
 }
