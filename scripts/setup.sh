@@ -1,13 +1,27 @@
 #!/usr/bin/env bash
 # Installs what Qelvanto needs from Debian when it is missing, then configures and
-# builds. Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+# builds.
+# Usage: scripts/setup.sh [--program] BUILD_DIR [extra cmake arguments]
+#   --program  only what building and running the program needs: the smaller
+#              package list, no tests configured, only the qelvanto target built.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+program_only=false
+if [ "${1:-}" = --program ]; then
+  program_only=true
+  shift
+fi
 build=${1:-$root/build}
 shift || true
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev ffmpeg fonts-dejavu-core xvfb xauth
-          dpkg-dev desktop-file-utils appstream xdotool wmctrl openbox imagemagick)
+# Building and running the program: compiler, build tools, Qt, the encoder and a
+# font for the window's text.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev ffmpeg fonts-dejavu-core)
+if ! $program_only; then
+  # The tests: an X server and a window manager for the sessions, the desktop file
+  # validators, the Debian package tools and lintian, and image tools for screenshots.
+  packages+=(xvfb xauth file dpkg-dev desktop-file-utils appstream lintian xdotool wmctrl openbox imagemagick)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -19,5 +33,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
 fi
 
-cmake -S "$root" -B "$build" -G Ninja "$@"
-cmake --build "$build"
+if $program_only; then
+  cmake -S "$root" -B "$build" -G Ninja -DQELVANTO_TESTS=OFF "$@"
+  cmake --build "$build" --target qelvanto
+else
+  # Tests on unless the caller says otherwise: a folder that run.sh configured
+  # without them gets them back.
+  cmake -S "$root" -B "$build" -G Ninja -DQELVANTO_TESTS=ON "$@"
+  cmake --build "$build"
+fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, checks what it declares, unpacks it into a scratch
-# folder and converts real files with the unpacked program.
+# Builds the Debian package, checks what it declares, runs lintian on it (any
+# error or warning fails), unpacks it into a scratch folder and converts real
+# files with the unpacked program.
 # Usage: package-test.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -21,9 +22,28 @@ done
 if command -v apt-get >/dev/null; then
   apt-get install -s "$deb" >/dev/null || { echo "FAIL: apt-get cannot install $deb" >&2; exit 1; }
 fi
+# Debian's own checks of the package; overrides ship in the package itself.
+lintian --fail-on error,warning --display-level '>=info' --color never "$deb" ||
+  { echo "FAIL: lintian found errors or warnings in $deb" >&2; exit 1; }
 unpacked=$build/package/unpacked
 rm -rf "$unpacked"
 dpkg-deb -x "$deb" "$unpacked"
-[ "$(readlink "$unpacked/usr/share/qelvanto/ffmpeg")" = "$(command -v ffmpeg)" ] ||
-  { echo "FAIL: the packaged encoder link does not point at the system's ffmpeg" >&2; exit 1; }
+for f in usr/share/doc/qelvanto/copyright usr/share/doc/qelvanto/changelog.Debian.gz \
+         usr/share/man/man1/qelvanto.1.gz usr/share/doc/qelvanto/README.md; do
+  [ -f "$unpacked/$f" ] || { echo "FAIL: the package lacks $f" >&2; exit 1; }
+done
+# Every picture the installed README links to is installed beside it.
+{ grep -o 'docs/[A-Za-z0-9_-]*\.png' "$unpacked/usr/share/doc/qelvanto/README.md" || true; } | sort -u | while read -r png; do
+  [ -f "$unpacked/usr/share/doc/qelvanto/$png" ] || { echo "FAIL: the installed README links to a missing $png" >&2; exit 1; }
+done
+# The encoder link is relative inside /usr and, once installed, reaches the file
+# that the ffmpeg package (a dependency) ships.
+link=$(readlink "$unpacked/usr/share/qelvanto/ffmpeg")
+[ "${link#/}" = "$link" ] || { echo "FAIL: the packaged encoder link is absolute: $link" >&2; exit 1; }
+installed_target=$(realpath -m "/usr/share/qelvanto/$link")
+[ "$(dpkg-query -S "$installed_target" 2>/dev/null | cut -d: -f1)" = ffmpeg ] ||
+  { echo "FAIL: the packaged encoder link $link reaches $installed_target, which the ffmpeg package does not ship" >&2; exit 1; }
+# In the scratch tree that file stands in for the installed dependency.
+mkdir -p "$(dirname "$unpacked$installed_target")"
+ln -s "$installed_target" "$unpacked$installed_target"
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/session.sh" "$unpacked/usr" "$build/artifacts/package"
