@@ -47,7 +47,6 @@ int main(int argc, char* argv[])
     platform::keepChildStatuses();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qelvanto"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Qelvanto"));
     QApplication::setDesktopFileName(QStringLiteral(QELVANTO_APP_ID));
     QApplication::setWindowIcon(BannerController::applicationIcon());
     BannerController controller;

@@ -22,6 +22,9 @@ struct FileOutcome {
     QString reason;      // in words: why it was left out or failed
 };
 
+// In words, for a person: "converted to PATH", "failed with result code 1: ...".
+QString describe(const FileOutcome& outcome);
+
 // The outcomes of one batch, in the order the files were finished.
 class BatchReport {
 public:
@@ -33,6 +36,8 @@ public:
     // The completion alert's informative text: "Conversion Completed." and, when
     // anything did not convert, what and why.
     QString alertText(qsizetype batchSize) const;
+    // How many files the alert names at most; the rest are counted.
+    static constexpr qsizetype kListedFiles = 10;
 
 private:
     QList<FileOutcome> outcomes_;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 class BatchTest : public WindowTest {
@@ -25,6 +26,7 @@ private slots:
     void stopDuringSecondOfThree();
     void launchExceptionOnLastFileShowsNoAlert();
     void emptyBatch();
+    void titleAndAlertNameEachFile();
     void encoderThatCannotServe_data();
     void encoderThatCannotServe();
     void runnerNotCreatedMovesOn();
@@ -66,8 +68,12 @@ void BatchTest::threeFilesSecondSkipped()
     ui.cmbChannel->setCurrentIndex(0);
     QStringList statuses;
     QList<quint64> finished;
+    // The output folder field and the button row stay where they are in every view.
+    QSet<std::pair<int, int>> fixedPlaces;
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] {
+        for (QWidget* w : {static_cast<QWidget*>(ui.txtOutputPath), static_cast<QWidget*>(ui.runButton)})
+            fixedPlaces.insert({w->mapTo(c->mainWindow(), QPoint()).y(), w->height()});
         if (statuses.isEmpty() || statuses.last() != ui.lblpb->text())
             statuses << ui.lblpb->text();
         if (finished.isEmpty() || finished.last() != c->finishedFileCount())
@@ -79,7 +85,7 @@ void BatchTest::threeFilesSecondSkipped()
     sampler.stop();
     QCOMPARE(dialogs->alerts.size(), 1);
     QCOMPARE(dialogs->alerts[0].message, QStringLiteral("Complete"));
-    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed.\n1 file was not audio and was skipped."));
     for (const char* name : {"a.ogg", "c.ogg"}) {
         const AudioInfo info = probeAudio(path("Converted/") + name);
         QVERIFY2(info.ok, name);
@@ -88,6 +94,7 @@ void BatchTest::threeFilesSecondSkipped()
         QCOMPARE(info.channels, 1);
     }
     QVERIFY(!QFile::exists(path("Converted/notes.ogg")));
+    QCOMPARE(fixedPlaces.size(), 2);
     QVERIFY(statuses.contains("Converting - 2 File(s) Left"));
     QVERIFY(statuses.contains("Converting - 0 File(s) Left"));
     QVERIFY(!statuses.contains("Converting - 1 File(s) Left")); // the text file never converts
@@ -133,12 +140,14 @@ void BatchTest::stopDuringSecondOfThree()
         converting = converting || ui.errorOutlet->toPlainText().contains("long.wav");
     });
     c->startnow({path("c.flac"), path("long.wav"), path("a.wav")});
-    QVERIFY(QTest::qWaitFor([&] { return converting; }, 30000));
+    // Once it has written something, a partial result exists to be kept.
+    QVERIFY(QTest::qWaitFor([&] { return converting && QFileInfo(path("Converted/long.mp3")).size() > 0; }, 30000));
     QCOMPARE(ui.runButton->text(), QStringLiteral("Stop"));
     ui.runButton->click();
     ui.runButton->click(); // a second press while it ends changes nothing
     QVERIFY(waitForAlerts(1));
-    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed.\n1 of 3 files were stopped."));
+    QCOMPARE(dialogs->alerts[0].informative,
+             "Conversion Completed.\n1 of 3 files were stopped.\n\n" + path("long.wav") + ": stopped");
     const QString console = ui.textOutlet->toPlainText();
     QCOMPARE(console.count("command finished. Result code: 0"), 2);
     QCOMPARE(console.count("command finished. Result code: 255"), 1);
@@ -160,6 +169,43 @@ void BatchTest::launchExceptionOnLastFileShowsNoAlert()
     QVERIFY(c->outlets().textOutlet->toPlainText().contains("caught NSInvalidArgumentException while executing command"));
     QVERIFY(!c->getSign());
     QCOMPARE(c->outlets().runButton->text(), QStringLiteral("Execute"));
+}
+
+void BatchTest::titleAndAlertNameEachFile()
+{
+    // One of each: converted, not audio, left out, failed, stopped.
+    QTemporaryDir d;
+    QVERIFY(QFile::copy(path("c.flac"), d.filePath("ok.flac")));
+    QVERIFY(QFile::copy(path("notes.txt"), d.filePath("notes.txt")));
+    QCOMPARE(::mkfifo(QFile::encodeName(d.filePath("fifo.wav")).constData(), 0644), 0);
+    // A file where its Converted folder should be: the encoder cannot write there.
+    QVERIFY(QDir(d.path()).mkdir("blocked"));
+    QVERIFY(QFile::copy(path("c.flac"), d.filePath("blocked/bad.flac")));
+    QFile(d.filePath("blocked/Converted")).open(QIODevice::WriteOnly);
+    QVERIFY(makeTone(d.filePath("long.wav"), 300.0, 2));
+    auto& ui = c->outlets();
+    QStringList titles;
+    QObject::connect(c->mainWindow(), &QWidget::windowTitleChanged, [&](const QString& t) { titles << t; });
+    bool converting = false;
+    QObject::connect(ui.errorOutlet, &QPlainTextEdit::textChanged,
+                     [&] { converting = converting || ui.errorOutlet->toPlainText().contains("long.wav"); });
+    const QStringList inputs{d.filePath("ok.flac"), d.filePath("notes.txt"), d.filePath("fifo.wav"),
+                             d.filePath("blocked/bad.flac"), d.filePath("long.wav")};
+    c->startnow(inputs);
+    QVERIFY(QTest::qWaitFor([&] { return converting; }, 60000));
+    QCOMPARE(c->mainWindow()->windowTitle(), QString("Qelvanto — 5 of 5 — long.wav"));
+    ui.runButton->click();
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(titles, (QStringList{"Qelvanto — 1 of 5 — ok.flac", "Qelvanto — 2 of 5 — notes.txt",
+                                  "Qelvanto — 3 of 5 — fifo.wav", "Qelvanto — 4 of 5 — bad.flac",
+                                  "Qelvanto — 5 of 5 — long.wav", "Qelvanto"}));
+    QCOMPARE(dialogs->alerts[0].informative,
+             "Conversion Completed.\n2 of 5 files failed; the console has the details.\n1 of 5 files were stopped.\n"
+             "1 file was not audio and was skipped.\n\n"
+                 + d.filePath("fifo.wav") + ": left out: it is a FIFO, not a regular file\n"
+                 + d.filePath("blocked/bad.flac") + ": failed with result code 1: " // with the encoder's last word
+                 + d.filePath("blocked/Converted/bad.mp3") + ": Not a directory\n"
+                 + d.filePath("long.wav") + ": stopped");
 }
 
 void BatchTest::emptyBatch()

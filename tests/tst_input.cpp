@@ -6,7 +6,12 @@
 #include "ui/BannerController.h"
 #include "engine/InputCollection.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -35,6 +40,7 @@ private slots:
     void collectsFilesAndFolders();
     void dropEventsStartBatches();
     void dropWhileBusyIsRefused();
+    void keyboardAndScreenReader();
     void settingsFirstStartAndRoundTrip();
     void settingsOddFiles();
     void windowIdentityAndWebLink();
@@ -90,13 +96,17 @@ void InputTest::dropEventsStartBatches()
     touch("drop/sub/n2.txt");
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(dir.filePath("drop"))});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // A source that proposes a move is answered with a copy: it must not delete the originals.
+    const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(5, 5), both, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(img, &enter);
     QVERIFY(enter.isAccepted());
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
     QCOMPARE(img->currentImageName(), QStringLiteral("doorLight.jpg"));
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(5, 5), both, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(img, &drop);
     QVERIFY(drop.isAccepted());
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
     QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 1; }, 20000));
     QCOMPARE(c.convertFiles().size(), 2);
     QCOMPARE(img->currentImageName(), QStringLiteral("door.jpg"));
@@ -144,10 +154,73 @@ void InputTest::dropWhileBusyIsRefused()
     QCOMPARE(img->currentImageName(), QStringLiteral("door.jpg"));
     QVERIFY(!img->performDragOperation(&data));
     QTest::mouseClick(img, Qt::LeftButton);
+    // The keyboard and a screen reader's press are refused the same way.
+    c.mainWindow()->show();
+    QVERIFY(QTest::qWaitForWindowActive(c.mainWindow()));
+    img->setFocus();
+    QTest::keyClick(img, Qt::Key_Return);
+    QTest::keyClick(img, Qt::Key_O, Qt::ControlModifier);
+    QAccessible::queryAccessibleInterface(img)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(dialogs->panelTitles.isEmpty());
     c.stopTask(nullptr);
     QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 1; }, 20000));
     QCOMPARE(c.convertFiles().size(), 1);
+}
+
+void InputTest::keyboardAndScreenReader()
+{
+    BannerController c;
+    auto d = std::make_unique<ScriptedDialogs>();
+    auto* dialogs = d.get();
+    c.setDialogs(std::move(d));
+    c.mainWindow()->show();
+    c.applicationDidFinishLaunching();
+    QVERIFY(QTest::qWaitForWindowActive(c.mainWindow()));
+    auto& ui = c.outlets();
+    // The door has the focus at start; Enter, Space and Ctrl+O (from any control) pick files.
+    QCOMPARE(QApplication::focusWidget(), ui.imgView);
+    QTest::keyClick(ui.imgView, Qt::Key_Return);
+    QTest::keyClick(ui.imgView, Qt::Key_Space);
+    ui.cmbRate->setFocus();
+    QTest::keyClick(ui.cmbRate, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(dialogs->panelTitles, QStringList(3, "Select File(s)"));
+    // Tab follows the layout.
+    QList<QWidget*> order;
+    for (QWidget* w = ui.imgView->nextInFocusChain(); w != ui.imgView && order.size() < 20; w = w->nextInFocusChain())
+        if (w->isVisibleTo(c.mainWindow()) && (w->focusPolicy() & Qt::TabFocus))
+            order << w;
+    QCOMPARE(order.mid(0, 9), (QList<QWidget*>{ui.cmbFormat, ui.cmbbr, ui.cmbRate, ui.cmbChannel, ui.cmbOutput,
+                                                ui.txtOutputPath, ui.lblWeb, ui.runButton, ui.textOutlet}));
+    // What a screen reader hears: every control has a name, the boxes by their captions,
+    // the door as a button whose press picks files.
+    const QList<std::pair<QWidget*, QString>> named{{ui.cmbFormat, "Format"}, {ui.cmbbr, "Bitrate"},
+                                                    {ui.cmbRate, "Sample rate"}, {ui.cmbChannel, "Channels"},
+                                                    {ui.cmbOutput, "Save to"}, {ui.imgView, "Add files"}};
+    // On Linux a box's name is its value and its caption comes as its label relation.
+    const auto heard = [](QWidget* w) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QStringList names{a->text(QAccessible::Name)};
+        for (const auto& [other, relation] : a->relations(QAccessible::Label))
+            names << other->text(QAccessible::Name);
+        return names;
+    };
+    for (const auto& [w, name] : named)
+        QVERIFY2(heard(w).contains(name), qPrintable(heard(w).join(", ")));
+    for (QWidget* w : c.mainWindow()->findChildren<QWidget*>()) {
+        if (w == ui.textSource || !(qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w)
+                                    || qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w)
+                                    || qobject_cast<QProgressBar*>(w) || w == ui.imgView))
+            continue;
+        if (qobject_cast<QLineEdit*>(w) && qobject_cast<QComboBox*>(w->parent()))
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(!a->text(QAccessible::Description).isEmpty(), qPrintable(w->objectName()));
+    }
+    QAccessibleInterface* door = QAccessible::queryAccessibleInterface(ui.imgView);
+    QCOMPARE(door->role(), QAccessible::Button);
+    door->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(dialogs->panelTitles.size(), 4);
 }
 
 QByteArray InputTest::runProgram(const QString& home)

@@ -237,9 +237,25 @@ void RobustTest::hostileDropLosesNothing()
         QVERIFY2(console.contains(line), qPrintable(line));
     QCOMPARE(resultCodes(), QList<int>(expected.size(), 0));
     QCOMPARE(dialogs->alerts.size(), 1);
-    QCOMPARE(dialogs->alerts[0].informative,
-             QString("Conversion Completed.\n%1 of %2 files failed; the console has the details.")
-                 .arg(notConverted).arg(inputs.size()));
+    // The alert counts, then names every file that did not convert, and why.
+    const QStringList alert = dialogs->alerts[0].informative.split('\n');
+    QCOMPARE(alert.mid(0, 4), (QStringList{"Conversion Completed.",
+                                           QString("%1 of %2 files failed; the console has the details.")
+                                               .arg(notConverted).arg(inputs.size()),
+                                           QString("%1 files were not audio and were skipped.").arg(skipped), ""}));
+    QStringList named = alert.mid(4);
+    named.sort();
+    QStringList expectedNames{
+        tree + "/caf\uFFFD.wav: left out: its name is not valid UTF-8, so it cannot be handed to the encoder unchanged",
+        tree + "/device.wav: left out: it is a device, not a regular file",
+        tree + "/pipe.wav: left out: it is a FIFO, not a regular file",
+        tree + "/sep" + engine::kArgumentSeparator + ".wav: left out: a name or setting holds the text "
+            + engine::kArgumentSeparator + ", which would split the encoder's arguments",
+        later + "/gone.wav: could not be read: No such file or directory"};
+    if (!root)
+        expectedNames << tree + "/locked.wav: could not be read: Permission denied";
+    expectedNames.sort();
+    QCOMPARE(named, expectedNames);
     QCOMPARE(c->report().count(engine::Outcome::NotAudio), skipped);
     verifyIdle();
     QCOMPARE(c->outlets().imgView->currentImageName(), QStringLiteral("door.jpg"));

@@ -20,7 +20,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 BannerController* sharedBannerController = nullptr;
@@ -59,12 +62,36 @@ BannerController::BannerController()
     mainWindow_ = new MainWindow;
     ui_.setupUi(mainWindow_);
     mainWindow_->setWindowIcon(applicationIcon());
+    // Small screens, or large scaling: never taller or wider than the screen allows.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        mainWindow_->resize(mainWindow_->size()
+                                .boundedTo(screen->availableSize() * 0.9)
+                                .expandedTo(mainWindow_->minimumSize()));
     mainWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
     mainWindow_->onClose = [this] { applicationShouldTerminateAfterLastWindowClosed(); };
     dialogs_ = std::make_unique<WidgetDialogs>(mainWindow_);
     runnerFactory_ = [](const QStringList& arguments) {
         return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
     };
+    // Ctrl+O picks files from anywhere in the window, refused like a click while busy.
+    auto* open = new QShortcut(QKeySequence::Open, mainWindow_);
+    connect(open, &QShortcut::activated, this, [this] { ui_.imgView->mouseUp(); });
+    ui_.lblHint->setForegroundRole(QPalette::PlaceholderText); // readable in light and dark themes
+    // The grid's own spacing is lost inside spanned columns; captions and units keep
+    // their distance from the boxes themselves.
+    for (QLabel* caption : {ui_.lblFormat, ui_.lblSize, ui_.lblrate, ui_.lblChannel, ui_.lblOutputPath})
+        caption->setContentsMargins(0, 0, 8, 0);
+    for (QLabel* unit : {ui_.lblPX, ui_.lblHz})
+        unit->setContentsMargins(6, 0, 0, 0);
+    ui_.lblPbNow->setContentsMargins(8, 0, 0, 0);
+    // What a view hides keeps its place, so nothing else moves between views.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             ui_.lblFormat, ui_.cmbFormat, ui_.lblSize, ui_.cmbbr, ui_.lblPX, ui_.cmbRate, ui_.cmbChannel, ui_.lblrate,
+             ui_.lblHz, ui_.lblChannel, ui_.cmbOutput, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.pb}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
     connect(ui_.runButton, &QPushButton::clicked, this, [this] { (this->*runAction_)(ui_.runButton); });
     connect(ui_.lblWeb, &QPushButton::clicked, this, [this] { lblWebClick(ui_.lblWeb); });
     connect(ui_.cmbOutput, &QComboBox::activated, this, [this] { cmbOutputAction(ui_.cmbOutput); });
@@ -211,6 +238,7 @@ void BannerController::batchStart(const QStringList& files, const QSet<qsizetype
 // The encoder cannot be used: the batch ends here, without the completion alert.
 void BannerController::abandonBatch()
 {
+    mainWindow_->setWindowTitle(kWindowTitle);
     stopSpinner();
     idleView();
     readyButton();
@@ -245,6 +273,10 @@ void BannerController::convert()
     preparingView();
     current_ = {};
     current_.input = input;
+    mainWindow_->setWindowTitle(QStringLiteral("Qelvanto — %1 of %2 — %3")
+                                    .arg(finishedFiles + 1)
+                                    .arg(fileCounter)
+                                    .arg(engine::lastPathComponent(input)));
 
     // What the encoder must never be given: a name it would read as another file,
     // and anything that is not a regular file (a FIFO or device would block it).
@@ -255,9 +287,10 @@ void BannerController::convert()
     }
     const platform::InputCheck check = platform::inspectInput(input);
     if (check.kind != platform::InputKind::Regular) {
-        leaveOut(check.kind == platform::InputKind::NotRegular ? engine::Outcome::LeftOut : engine::Outcome::Unreadable,
-                 check.kind == platform::InputKind::NotRegular ? check.reason
-                                                               : QStringLiteral("it cannot be read (%1)").arg(check.reason));
+        if (check.kind == platform::InputKind::NotRegular)
+            leaveOut(engine::Outcome::LeftOut, check.reason);
+        else
+            leaveOut(engine::Outcome::Unreadable, check.reason, QStringLiteral("it cannot be read (%1)").arg(check.reason));
         return;
     }
 
@@ -391,7 +424,7 @@ void BannerController::launch(const QStringList& arguments)
             write(QStringLiteral("\r"));
         } else {
             write(QStringLiteral("Ops! Something went wrong.\r Was not able to execute command.\r"));
-            leaveOut(engine::Outcome::Failed, QStringLiteral("the encoder could not be started"), false);
+            leaveOut(engine::Outcome::Failed, QStringLiteral("the encoder could not be started"), QString());
         }
     } catch (const std::exception& e) {
         qCDebug(lcEngine).noquote().nospace() << "Caught " << exceptionName(e) << ": " << exceptionReason(e);
@@ -403,10 +436,10 @@ void BannerController::launch(const QStringList& arguments)
 // A file that never reached the encoder: say so, keep its outcome, go on with the
 // next one on the next pass of the event loop, so a long run of them cannot
 // nest calls without end.
-void BannerController::leaveOut(engine::Outcome outcome, const QString& reason, bool consoleLine)
+void BannerController::leaveOut(engine::Outcome outcome, const QString& reason, const QString& consoleReason)
 {
-    if (consoleLine)
-        write(QStringLiteral("\rLeft out %1: %2.\r").arg(current_.input, reason));
+    if (!consoleReason.isNull())
+        write(QStringLiteral("\rLeft out %1: %2.\r").arg(current_.input, consoleReason.isEmpty() ? reason : consoleReason));
     stopProgressTimer();
     releaseOutput();
     report_.add({current_.input, outcome, {}, 0, reason});
@@ -474,7 +507,8 @@ void BannerController::processLaunchException(const std::exception& exception)
 {
     stopProgressTimer();
     releaseOutput();
-    report_.add({current_.input, engine::Outcome::Failed, {}, -1, exceptionName(exception)});
+    report_.add({current_.input, engine::Outcome::Failed, {}, -1,
+                 QStringLiteral("the encoder could not be started (%1)").arg(exceptionName(exception))});
     processEndRefreshException(exceptionName(exception));
     moveOn(false);
 }
@@ -696,6 +730,7 @@ void BannerController::endBatchOfConvert()
 
 void BannerController::endBatch(bool alert)
 {
+    mainWindow_->setWindowTitle(kWindowTitle);
     idleView();
     fileCounter = 0;
     finishedFiles = 0;
@@ -705,5 +740,6 @@ void BannerController::endBatch(bool alert)
 
 void BannerController::completionAlert()
 {
+    mainWindow_->setWindowTitle(kWindowTitle);
     dialogs_->runAlert(QStringLiteral("Complete"), report_.alertText(convertfiles.size()));
 }

@@ -74,6 +74,7 @@ public:
     // What became of each file of the batch that runs or ran last.
     const engine::BatchReport& report() const { return report_; }
     static constexpr int kSkipPauseMs = 1000;
+    static inline const QString kWindowTitle = QStringLiteral("Qelvanto");
 
     // Seams for tests: the dialogs and the runner factory.
     void setDialogs(std::unique_ptr<ModalDialogs> dialogs);
@@ -92,7 +93,8 @@ private:
     void wavFallback(const QString& encoder, const QString& input);
     void skipFile();
     void launch(const QStringList& arguments);
-    void leaveOut(engine::Outcome outcome, const QString& reason, bool consoleLine = true);
+    // The console line says consoleReason, or reason when that is empty; none when it is null.
+    void leaveOut(engine::Outcome outcome, const QString& reason, const QString& consoleReason = QLatin1String(""));
     void releaseOutput();
     engine::FileOutcome judgeEnd(int status) const;
     void moveOn(bool alert);

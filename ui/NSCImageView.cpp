@@ -4,7 +4,10 @@
 #include "engine/InputCollection.h"
 #include "platform/Log.h"
 
+#include <QAccessibleWidget>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -27,20 +30,90 @@ bool loaded()
 {
     return sharedBannerController && sharedBannerController->getFileCount() != 0;
 }
+
+// To a screen reader the door is a button that picks files.
+class DoorAccessible : public QAccessibleWidget {
+public:
+    explicit DoorAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            static_cast<NSCImageView*>(widget())->mouseUp();
+    }
+};
+
+QAccessibleInterface* doorAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("NSCImageView") && object && object->isWidgetType())
+        return new DoorAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 NSCImageView::NSCImageView(QWidget* parent) : QLabel(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(doorAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void NSCImageView::showImageNamed(const QString& name)
 {
     imageName_ = name;
-    QPixmap image(QStringLiteral(":/") + name);
-    // The pictures are drawn at twice their shown size.
-    image.setDevicePixelRatio(2.0);
-    setPixmap(image);
+    image_ = QPixmap(QStringLiteral(":/") + name);
+    fitImage();
+}
+
+// As large as the view allows up to twice-drawn size, never distorted.
+void NSCImageView::fitImage()
+{
+    if (image_.isNull())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const QSize natural = image_.size() / 2; // the pictures are drawn at twice their shown size
+    const QSize shown = natural.scaled(size().boundedTo(natural).expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
+    QPixmap fitted = image_.scaled(shown * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    setPixmap(fitted);
+}
+
+void NSCImageView::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fitImage();
+}
+
+void NSCImageView::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Keyboard focus shows as a frame in the theme's highlight colour.
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    painter.setPen(pen);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 6, 6);
+}
+
+void NSCImageView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            mouseUp();
+        event->accept();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }
 
 void NSCImageView::installTrackingArea()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QLabel>
+#include <QPixmap>
 #include <QRect>
 
 // The door: takes drops of files and folders and clicks, and lights up under a
@@ -16,6 +17,9 @@ public:
 
     // The drop itself, callable with any mime data: false when refused.
     bool performDragOperation(const class QMimeData* data);
+    // The click: the file picker, refused while a batch is loaded. Also Enter,
+    // Space, Ctrl+O and a screen reader's press.
+    void mouseUp();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -25,12 +29,16 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void mouseUp();
     void hover(const QPointF& pos);
+    void fitImage();
 
     QString imageName_;
+    QPixmap image_;
     QRect trackingRect_;
     bool tracking_ = false;
 };
