@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -24,6 +25,11 @@ QString settingFilePath()
 QString folderFilePath()
 {
     return settingsFolder() + QStringLiteral("/folder.dat");
+}
+
+QString jobsFilePath()
+{
+    return settingsFolder() + QStringLiteral("/jobs.dat");
 }
 
 std::optional<std::optional<QString>> echoAndRead(const QString& path, std::FILE* out)
@@ -73,6 +79,33 @@ bool saveSelections(const QString& text)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(text.toUtf8());
+    return file.commit();
+}
+
+int jobsFromText(const std::optional<QString>& text, int most)
+{
+    static const QRegularExpression decimal(QRegularExpression::anchoredPattern(QStringLiteral("[1-9][0-9]{0,8}")));
+    if (!text || !decimal.match(*text).hasMatch())
+        return 1;
+    const int jobs = text->toInt();
+    return jobs <= most ? jobs : 1;
+}
+
+int readJobs(int most)
+{
+    QFile file(jobsFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    return jobsFromText(platform::decode(file.read(64), platform::UTF8StringEncoding), most);
+}
+
+bool saveJobs(int jobs)
+{
+    QDir().mkpath(settingsFolder());
+    QSaveFile file(jobsFilePath());
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(QByteArray::number(jobs));
     return file.commit();
 }
 

@@ -11,6 +11,7 @@ namespace settings {
 QString settingsFolder();
 QString settingFilePath(); // folder + "/setting.dat"
 QString folderFilePath();  // folder + "/folder.dat"
+QString jobsFilePath();    // folder + "/jobs.dat"
 
 // Opens the file, echoes its bytes to out until a byte 0xFF or the end, and then
 // reads it whole as UTF-8. Outer none: the file could not be opened. Inner none:
@@ -28,5 +29,12 @@ bool showFolderFromText(const std::optional<QString>& text);
 // Both create the settings folder first and report whether the file was written.
 bool saveSelections(const QString& text);   // atomically
 bool writeFolderReminderOff();              // the two bytes "NO"
+
+// How many files convert at once: the decimal number in jobs.dat, with no line end.
+// 1 when the file is missing, unreadable, or holds anything else or a number
+// outside 1..most.
+int jobsFromText(const std::optional<QString>& text, int most);
+int readJobs(int most); // no echo
+bool saveJobs(int jobs); // atomically
 
 } // namespace settings

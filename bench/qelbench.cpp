@@ -221,14 +221,14 @@ void steadyBatch(const QString& work, int n)
     qint64 rssAfterFirst = 0;
     w.c.setRunnerFactory([&](const QStringList& arguments) {
         marks.push_back({clock.nsecsElapsed(), threadCpuNs()});
-        maxTimers = std::max(maxTimers, BannerController::liveProgressTimers());
+        maxTimers = std::max(maxTimers, w.c.liveProgressTimers());
         if (marks.size() == 2)
             rssAfterFirst = residentBytes();
         return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
     });
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout,
-                     [&] { maxTimers = std::max(maxTimers, BannerController::liveProgressTimers()); });
+                     [&] { maxTimers = std::max(maxTimers, w.c.liveProgressTimers()); });
     sampler.start(50);
     const qint64 total = w.run(files);
     marks.push_back({clock.nsecsElapsed(), threadCpuNs()});

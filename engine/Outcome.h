@@ -20,6 +20,7 @@ struct FileOutcome {
     QString output;      // the file written, when converted
     int resultCode = 0;  // the encoder's, when it ran
     QString reason;      // in words: why it was left out or failed
+    QString consoleReason; // what the console's "Left out" line says, when it differs
 };
 
 // In words, for a person: "converted to PATH", "failed with result code 1: ...".

@@ -357,7 +357,7 @@ void BatchTest::progressTickOnTheWindow()
     ui.errorOutlet->setPlainText("time=00:00:20.00 ");
     c->timerFired(&t);
     QCOMPARE(ui.lblPbNow->text(), QStringLiteral("41%"));
-    QTRY_COMPARE(BannerController::liveProgressTimers(), 0);
+    QTRY_COMPARE(c->liveProgressTimers(), 0);
 }
 
 void BatchTest::oneProgressTimerAtATime()
@@ -370,13 +370,13 @@ void BatchTest::oneProgressTimerAtATime()
     }
     int most = 0;
     QTimer sampler;
-    QObject::connect(&sampler, &QTimer::timeout, [&] { most = std::max(most, BannerController::liveProgressTimers()); });
+    QObject::connect(&sampler, &QTimer::timeout, [&] { most = std::max(most, c->liveProgressTimers()); });
     sampler.start(2);
     c->startnow(inputs);
     QVERIFY(waitForAlerts(1));
     sampler.stop();
     QCOMPARE(most, 1);
-    QCOMPARE(BannerController::liveProgressTimers(), 0);
+    QCOMPARE(c->liveProgressTimers(), 0);
 }
 
 void BatchTest::outputFolderChoice()

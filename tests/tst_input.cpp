@@ -18,6 +18,9 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
 
 class InputTest : public QObject {
     Q_OBJECT
@@ -189,7 +192,7 @@ void InputTest::keyboardAndScreenReader()
     for (QWidget* w = ui.imgView->nextInFocusChain(); w != ui.imgView && order.size() < 20; w = w->nextInFocusChain())
         if (w->isVisibleTo(c.mainWindow()) && (w->focusPolicy() & Qt::TabFocus))
             order << w;
-    QCOMPARE(order.mid(0, 9), (QList<QWidget*>{ui.cmbFormat, ui.cmbbr, ui.cmbRate, ui.cmbChannel, ui.cmbOutput,
+    QCOMPARE(order.mid(0, 10), (QList<QWidget*>{ui.cmbFormat, ui.cmbbr, ui.cmbRate, ui.cmbChannel, ui.cmbJobs, ui.cmbOutput,
                                                 ui.txtOutputPath, ui.lblWeb, ui.runButton, ui.textOutlet}));
     // What a screen reader hears: every control has a name, the boxes by their captions,
     // the door as a button whose press picks files.
@@ -233,9 +236,19 @@ QByteArray InputTest::runProgram(const QString& home)
     p.start(QStringLiteral(QELVANTO_EXE));
     if (!p.waitForStarted())
         return "not started";
-    // The program has started once its settings were echoed; give it a moment, then
-    // end it the way a session does, which closes the window.
-    QTest::qWait(1500);
+    // It is ready to be ended the way a session ends it (which closes the window)
+    // once it catches SIGTERM; the kernel says so in its status.
+    const auto catchesTerm = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(p.processId()));
+        if (!status.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("SigCgt:"))
+                return bool((line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1);
+        return false;
+    };
+    if (!QTest::qWaitFor(catchesTerm, 20000))
+        return "never ready";
     p.terminate();
     p.waitForFinished(20000);
     return p.readAllStandardOutput();
@@ -250,6 +263,9 @@ void InputTest::settingsFirstStartAndRoundTrip()
     QVERIFY(dat.open(QIODevice::ReadOnly));
     QCOMPARE(dat.readAll(), QByteArray("0,5,2,1"));
     dat.close();
+    QFile jobs(folder + "/jobs.dat");
+    QVERIFY(jobs.open(QIODevice::ReadOnly));
+    QCOMPARE(jobs.readAll(), QByteArray("1"));
     // Choices written by hand come back, and are echoed first.
     QVERIFY(dat.open(QIODevice::WriteOnly));
     dat.write("3,2,0,0");
@@ -265,11 +281,14 @@ void InputTest::settingsFirstStartAndRoundTrip()
 
 void InputTest::settingsOddFiles()
 {
-    const struct { QByteArray setting, folder, echo, saved; } cases[] = {
-        {" 3, 2,0,0\n", "NO\n", " 3, 2,0,0\nNO\n", "3,2,0,0"},
-        {"1,2,3,1,8", "no", "1,2,3,1,8no", "1,2,3,1"},
-        {"2,\xff,1,1", "", "2,", "0,0,0,0"},
-        {"99,5,2,1", "NO", "99,5,2,1NO", "0,5,2,1"},
+    // jobs.dat is never echoed; anything but a number of files the window offers means 1.
+    const QByteArray two = QThread::idealThreadCount() >= 2 ? "2" : "1";
+    const struct { QByteArray setting, folder, echo, saved, jobs, jobsSaved; } cases[] = {
+        {" 3, 2,0,0\n", "NO\n", " 3, 2,0,0\nNO\n", "3,2,0,0", "2", two},
+        {"1,2,3,1,8", "no", "1,2,3,1,8no", "1,2,3,1", "", "1"},
+        {"2,\xff,1,1", "", "2,", "0,0,0,0", "99999", "1"},
+        {"99,5,2,1", "NO", "99,5,2,1NO", "0,5,2,1", "2\n", "1"},
+        {"0,5,2,1", "", "0,5,2,1", "0,5,2,1", "0", "1"},
     };
     for (const auto& k : cases) {
         QTemporaryDir home;
@@ -282,9 +301,15 @@ void InputTest::settingsOddFiles()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(k.folder);
         f.close();
+        QFile j(home.filePath("Qelvanto/jobs.dat"));
+        QVERIFY(j.open(QIODevice::WriteOnly));
+        j.write(k.jobs);
+        j.close();
         QCOMPARE(runProgram(home.path()), k.echo);
         QVERIFY(s.open(QIODevice::ReadOnly));
         QCOMPARE(s.readAll(), k.saved);
+        QVERIFY(j.open(QIODevice::ReadOnly));
+        QCOMPARE(j.readAll(), k.jobsSaved);
     }
 }
 

@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QThread>
 #include <QTimer>
 
 BannerController* sharedBannerController = nullptr;
@@ -45,10 +46,6 @@ QIcon BannerController::applicationIcon()
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/qelvanto-%1.png").arg(size), QSize(size, size));
     return icon;
-}
-
-namespace {
-int g_liveProgressTimers = 0;
 }
 
 static void initResources()
@@ -73,13 +70,16 @@ BannerController::BannerController()
     runnerFactory_ = [](const QStringList& arguments) {
         return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
     };
+    // One file at a time up to one per core.
+    for (int k = 1; k <= maxJobs(); ++k)
+        ui_.cmbJobs->addItem(k == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(k));
     // Ctrl+O picks files from anywhere in the window, refused like a click while busy.
     auto* open = new QShortcut(QKeySequence::Open, mainWindow_);
     connect(open, &QShortcut::activated, this, [this] { ui_.imgView->mouseUp(); });
     ui_.lblHint->setForegroundRole(QPalette::PlaceholderText); // readable in light and dark themes
     // The grid's own spacing is lost inside spanned columns; captions and units keep
     // their distance from the boxes themselves.
-    for (QLabel* caption : {ui_.lblFormat, ui_.lblSize, ui_.lblrate, ui_.lblChannel, ui_.lblOutputPath})
+    for (QLabel* caption : {ui_.lblFormat, ui_.lblSize, ui_.lblrate, ui_.lblChannel, ui_.lblJobs, ui_.lblOutputPath})
         caption->setContentsMargins(0, 0, 8, 0);
     for (QLabel* unit : {ui_.lblPX, ui_.lblHz})
         unit->setContentsMargins(6, 0, 0, 0);
@@ -87,7 +87,7 @@ BannerController::BannerController()
     // What a view hides keeps its place, so nothing else moves between views.
     for (QWidget* w : std::initializer_list<QWidget*>{
              ui_.lblFormat, ui_.cmbFormat, ui_.lblSize, ui_.cmbbr, ui_.lblPX, ui_.cmbRate, ui_.cmbChannel, ui_.lblrate,
-             ui_.lblHz, ui_.lblChannel, ui_.cmbOutput, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.pb}) {
+             ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs, ui_.cmbOutput, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.pb}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
@@ -112,11 +112,6 @@ BannerController::~BannerController()
 void BannerController::setDialogs(std::unique_ptr<ModalDialogs> dialogs)
 {
     dialogs_ = std::move(dialogs);
-}
-
-int BannerController::liveProgressTimers()
-{
-    return g_liveProgressTimers;
 }
 
 // ---- start-up and shut-down ------------------------------------------------
@@ -153,13 +148,20 @@ void BannerController::restoreSettings()
     }
     if (auto text = settings::echoAndRead(settings::folderFilePath()))
         showFolder = settings::showFolderFromText(*text);
+    ui_.cmbJobs->setCurrentIndex(settings::readJobs(maxJobs()) - 1);
 }
 
 bool BannerController::applicationShouldTerminateAfterLastWindowClosed()
 {
     settings::saveSelections(settings::formatSelections(ui_.cmbFormat->currentIndex(), ui_.cmbbr->currentIndex(),
                                                         ui_.cmbRate->currentIndex(), ui_.cmbChannel->currentIndex()));
+    settings::saveJobs(std::max(1, ui_.cmbJobs->currentIndex() + 1));
     return true;
+}
+
+int BannerController::maxJobs()
+{
+    return std::max(1, QThread::idealThreadCount());
 }
 
 // ---- batch start -----------------------------------------------------------
@@ -230,14 +232,27 @@ void BannerController::batchStart(const QStringList& files, const QSet<qsizetype
     convertfiles = files;
     inexactNames_ = inexactNames;
     fileCounter = quint64(files.size());
+    jobs_ = std::max(1, ui_.cmbJobs->currentIndex() + 1);
     report_.clear();
+    abandoning_ = false;
     qCDebug(lcEngine, "fileCounter: %llu", static_cast<unsigned long long>(fileCounter));
-    convert();
+    if (jobs_ == 1 || fileCounter == 0) {
+        convert();
+        return;
+    }
+    nextFile_ = 0;
+    progress_ = QList<engine::FileProgress>(qsizetype(fileCounter));
+    fillSlots();
 }
 
-// The encoder cannot be used: the batch ends here, without the completion alert.
+// The encoder cannot be used: no further file starts; the batch ends without the
+// completion alert once nothing runs any more.
 void BannerController::abandonBatch()
 {
+    abandoning_ = true;
+    if (runningJourneys() > 0)
+        return;
+    stopProgressTimer();
     mainWindow_->setWindowTitle(kWindowTitle);
     stopSpinner();
     idleView();
@@ -246,11 +261,22 @@ void BannerController::abandonBatch()
     finishedFiles = 0;
 }
 
-// ---- one file --------------------------------------------------------------
+// ---- files, one at a time or several at once --------------------------------
 
 int BannerController::filesLeft() const
 {
-    return int(fileCounter - 1 - finishedFiles);
+    // One at a time: the files after the current one. Several: those not finished.
+    return jobs_ == 1 ? int(fileCounter - 1 - finishedFiles) : int(fileCounter - finishedFiles);
+}
+
+int BannerController::runningJourneys() const
+{
+    return int(std::count_if(journeys_.cbegin(), journeys_.cend(), [](const auto& j) { return !j->ended(); }));
+}
+
+bool BannerController::anyConverting() const
+{
+    return std::any_of(journeys_.cbegin(), journeys_.cend(), [](const auto& j) { return j->converting(); });
 }
 
 void BannerController::convert()
@@ -259,7 +285,31 @@ void BannerController::convert()
         endBatchOfConvert();
         return;
     }
-    const QString input = convertfiles.at(qsizetype(finishedFiles));
+    startJourney(qsizetype(finishedFiles));
+}
+
+void BannerController::fillSlots()
+{
+    if (filling_)
+        return;
+    filling_ = true;
+    while (!abandoning_ && runningJourneys() < jobs_ && nextFile_ < qsizetype(fileCounter))
+        startJourney(nextFile_++);
+    filling_ = false;
+    if (runningJourneys() > 0)
+        return;
+    if (abandoning_)
+        abandonBatch();
+    else if (finishedFiles >= fileCounter && fileCounter > 0) {
+        stopProgressTimer();
+        readyButton();
+        endBatch(true);
+    }
+}
+
+void BannerController::startJourney(qsizetype index)
+{
+    const QString input = convertfiles.at(index);
     qCDebug(lcEngine).noquote() << "1Files:" << input;
     consoleFontReset();
     const QString encoder = platform::pathForResource(QStringLiteral("ffmpeg"));
@@ -268,120 +318,188 @@ void BannerController::convert()
         abandonBatch();
         return;
     }
-    const QString converted = engine::convertedFolder(input);
-    QDir().mkdir(converted);
-    preparingView();
-    current_ = {};
-    current_.input = input;
+    engine::Journey::Setup setup{input, !inexactNames_.contains(index), encoder,
+                                 engine::ConversionSettings{ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
+                                                            ui_.cmbRate->currentText(), ui_.cmbChannel->currentIndex(),
+                                                            ui_.cmbOutput->currentText(), ui_.txtOutputPath->text()},
+                                 runnerFactory_};
+    journeys_.push_back(std::make_unique<engine::Journey>(std::move(setup), this));
+    engine::Journey* journey = journeys_.back().get();
+    journeyIndex_[journey] = index;
+    showTitle();
+    journey->start();
+    // After the launch step, whatever it gave: the resting door.
+    if (launchReached_.remove(journey))
+        ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
+}
+
+void BannerController::showTitle()
+{
+    QStringList names;
+    for (const auto& j : journeys_)
+        if (!j->ended())
+            names << engine::lastPathComponent(j->input());
     mainWindow_->setWindowTitle(QStringLiteral("Qelvanto — %1 of %2 — %3")
                                     .arg(finishedFiles + 1)
                                     .arg(fileCounter)
-                                    .arg(engine::lastPathComponent(input)));
+                                    .arg(names.join(QStringLiteral(", "))));
+}
 
-    // What the encoder must never be given: a name it would read as another file,
-    // and anything that is not a regular file (a FIFO or device would block it).
-    if (inexactNames_.contains(qsizetype(finishedFiles))) {
-        leaveOut(engine::Outcome::LeftOut,
-                 QStringLiteral("its name is not valid UTF-8, so it cannot be handed to the encoder unchanged"));
+void BannerController::journeyPreparing(engine::Journey*)
+{
+    if (jobs_ == 1 || !anyConverting())
+        preparingView();
+    else
+        ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
+}
+
+void BannerController::journeyConverting(engine::Journey* journey)
+{
+    if (jobs_ > 1) {
+        progress_[journeyIndex_.value(journey)].duration = journey->totalDuration();
+        if (!progressTimer_)
+            startProgressTimer();
+        convertingView();
         return;
     }
-    const platform::InputCheck check = platform::inspectInput(input);
-    if (check.kind != platform::InputKind::Regular) {
-        if (check.kind == platform::InputKind::NotRegular)
-            leaveOut(engine::Outcome::LeftOut, check.reason);
-        else
-            leaveOut(engine::Outcome::Unreadable, check.reason, QStringLiteral("it cannot be read (%1)").arg(check.reason));
-        return;
+    TotalDuration = journey->totalDuration();
+    convertingView();
+    // One progress timer per converted file, stopped when its file ends.
+    stopProgressTimer();
+    startProgressTimer();
+}
+
+QStringList BannerController::journeyArguments(engine::Journey*, const QString& commandText)
+{
+    ui_.textSource->setText(commandText);
+    return engine::splitArguments(ui_.textSource->text());
+}
+
+void BannerController::journeyRunnerMade(engine::Journey* journey)
+{
+    launchReached_.insert(journey);
+    setShellWrapper(journey->runner());
+}
+
+void BannerController::journeyStarted(engine::Journey*)
+{
+    processStarted(nullptr);
+}
+
+void BannerController::journeyLaunched(engine::Journey*, const QStringList& arguments)
+{
+    write(QStringLiteral("launched: "));
+    write(arguments.first());
+    write(QStringLiteral("\r"));
+}
+
+void BannerController::journeyOutput(engine::Journey*, const QString& chunk)
+{
+    processAppendOutput(nullptr, chunk);
+}
+
+void BannerController::journeyError(engine::Journey*, const QString& chunk)
+{
+    processAppendError(nullptr, chunk);
+}
+
+void BannerController::journeyEnded(engine::Journey* journey)
+{
+    const engine::FileOutcome& outcome = journey->outcome();
+    const qsizetype index = journeyIndex_.value(journey);
+    if (journey->ending() != engine::Ending::EncoderUnusable)
+        report_.add(outcome);
+    if (jobs_ > 1 && index < progress_.size())
+        progress_[index].finished = true;
+    retire(journey);
+    if (shellWrapper_ && shellWrapper_ == journey->runner()) {
+        // The runner held is that of a conversion still running, if any.
+        std::shared_ptr<KVShellWrapper> other;
+        for (const auto& j : journeys_)
+            if (j->converting())
+                other = j->runner();
+        setShellWrapper(jobs_ == 1 ? shellWrapper_ : other);
     }
 
-    const engine::EncoderRun probe = engine::probeRun(encoder, input);
-    if (probe.cannotRun()) {
-        encoderUnusable(encoder, probe.launched ? QStringLiteral("it ended with code %1 at once").arg(probe.status)
-                                                : probe.launchError);
+    switch (journey->ending()) {
+    case engine::Ending::Finished:
+        processFinishedWithTerminationStatus(nullptr, outcome.resultCode);
+        if (outcome.resultCode == 0 && outcome.outcome == engine::Outcome::Failed)
+            write(QStringLiteral("\rNot converted %1: %2.\r").arg(outcome.input, outcome.reason));
+        advance(true, false);
+        return;
+    case engine::Ending::LaunchFailed:
+        processLaunchException(journey->endingName());
+        advance(false, false);
+        return;
+    case engine::Ending::NoRunner:
+        write(QStringLiteral("Ops! Something went wrong.\r Was not able to execute command.\r"));
+        endOfFileNotRun();
+        advance(true, true);
+        return;
+    case engine::Ending::LeftOut:
+        write(QStringLiteral("\rLeft out %1: %2.\r")
+                  .arg(outcome.input, outcome.consoleReason.isEmpty() ? outcome.reason : outcome.consoleReason));
+        endOfFileNotRun();
+        advance(true, true);
+        return;
+    case engine::Ending::NotAudio:
+        skipFile();
+        return;
+    case engine::Ending::EncoderUnusable:
+        encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg")), outcome.reason);
+        if (jobs_ > 1)
+            ++finishedFiles;
         abandonBatch();
         return;
     }
-    if (!probe.finished) {
-        leaveOut(engine::Outcome::Unreadable,
-                 QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(engine::kProbeLimitMs / 1000));
-        return;
-    }
-    const QString probeText = engine::decodeProbeBytes(probe.errorBytes);
-    qCDebug(lcEngine).noquote() << "Grep:" << probeText;
-    const QString ownText = engine::encoderOwnText(engine::withoutPath(probeText, input));
-    qCDebug(lcEngine, "RangeErr: %lld", qlonglong(engine::invalidDataRangeLength(ownText)));
-    if (!engine::acceptsProbe(ownText)) {
-        skipFile();
-        return;
-    }
-
-    const auto duration = engine::durationText(ownText);
-    qCDebug(lcEngine).noquote() << "TotalDuration:" << duration.value_or(QString());
-    if (duration && *duration == QLatin1String("N/A"))
-        wavFallback(encoder, input);
-    else
-        TotalDuration = duration ? engine::durationSeconds(*duration).value_or(0) : 0;
-
-    convertingView();
-    engine::ConversionSettings s{ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
-                                 ui_.cmbRate->currentText(),   ui_.cmbChannel->currentIndex(),
-                                 ui_.cmbOutput->currentText(), ui_.txtOutputPath->text()};
-    const engine::ReservedName reserved = engine::reserveFreeName(engine::outputName(input, s));
-    current_.output = reserved.path;
-    current_.outputId = reserved.id;
-    qCDebug(lcEngine).noquote() << "FinalFile:" << reserved.path;
-    qCDebug(lcEngine, "channel: %d", s.channelIndex + 1);
-    qCDebug(lcEngine).noquote() << "Rate:" << s.rate;
-    qCDebug(lcEngine).noquote() << "Bitrate:" << s.bitrate;
-    qCDebug(lcEngine).noquote() << "Format:" << s.format;
-    const QString command = engine::commandText(encoder, input, reserved.path, s);
-
-    // One progress timer per converted file, stopped when its file ends.
-    stopProgressTimer();
-    progressTimer_ = new QTimer(this);
-    ++g_liveProgressTimers;
-    progressTimer_->setTimerType(Qt::PreciseTimer);
-    progressTimer_->setInterval(1000);
-    QTimer* timer = progressTimer_;
-    connect(timer, &QTimer::timeout, this, [this, timer] { timerFired(timer); });
-    timer->start();
-
-    qCDebug(lcEngine).noquote() << "path:" << input;
-    ui_.textSource->setText(command);
-    const QStringList arguments = engine::splitArguments(ui_.textSource->text());
-    for (const QString& a : arguments)
-        qCDebug(lcEngine, "arg: %s \n", qUtf8Printable(a));
-    if (arguments.size() != engine::kArgumentCount) {
-        leaveOut(engine::Outcome::LeftOut,
-                 QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
-                     .arg(engine::kArgumentSeparator));
-        return;
-    }
-    launch(arguments);
 }
 
-void BannerController::wavFallback(const QString& encoder, const QString& input)
+// A journey that has ended goes once nothing of it is on the stack any more.
+void BannerController::retire(engine::Journey* journey)
 {
-    // Only a name that held nothing, created by us, and removed only while it is
-    // still the file we made: a user's own file or a link there is never touched.
-    const engine::ReservedName wav = engine::reserveFreeName(engine::temporaryWavName(input));
-    TotalDuration = 0;
-    if (!wav.id) {
-        qCDebug(lcEngine).noquote() << "No temporary file at" << wav.path << ":" << platform::errorText(errno);
+    journeyIndex_.remove(journey);
+    const auto it = std::find_if(journeys_.begin(), journeys_.end(), [&](const auto& j) { return j.get() == journey; });
+    if (it == journeys_.end())
+        return;
+    it->release()->deleteLater();
+    journeys_.erase(it);
+}
+
+// A file that never reached the encoder's conversion: its console line is written.
+void BannerController::endOfFileNotRun()
+{
+    if (jobs_ == 1)
+        stopProgressTimer();
+    scrollToEnds();
+    if (!anyConverting())
+        readyButton();
+}
+
+// On to the next file. Several at once: a slot is free. One at a time: the next
+// file now, or, after a file that never ran, on the next pass of the event loop,
+// so a long run of them cannot nest calls without end.
+void BannerController::advance(bool alert, bool queued)
+{
+    if (jobs_ > 1) {
+        ++finishedFiles;
+        showTitle();
+        ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
+        QTimer::singleShot(0, this, [this] { fillSlots(); });
         return;
     }
-    engine::decodeRun(encoder, input, wav.path);
-    const engine::EncoderRun second = engine::probeRun(encoder, wav.path);
-    const auto duration = engine::durationText(
-        engine::encoderOwnText(engine::withoutPath(engine::decodeProbeBytes(second.errorBytes), wav.path)));
-    qCDebug(lcEngine).noquote() << "TotalDuration:" << duration.value_or(QString());
-    TotalDuration = duration ? engine::durationSeconds(*duration).value_or(0) : 0;
-    platform::removeIfSame(wav.path, *wav.id, false);
+    if (queued)
+        QTimer::singleShot(0, this, [this, alert] { moveOn(alert); });
+    else
+        moveOn(alert);
 }
 
 void BannerController::skipFile()
 {
-    report_.add({current_.input, engine::Outcome::NotAudio, {}, 0, {}});
+    if (jobs_ > 1) {
+        advance(true, true);
+        return;
+    }
     ++finishedFiles;
     if (finishedFiles < fileCounter) {
         // Never shorter than a second, whatever the timer's own rounding.
@@ -410,52 +528,6 @@ void BannerController::timerFired1(QTimer* timer)
     convert();
 }
 
-void BannerController::launch(const QStringList& arguments)
-{
-    setShellWrapper(runnerFactory_(arguments));
-    if (shellWrapper_)
-        shellWrapper_->setDelegate(this);
-    try {
-        if (shellWrapper_) {
-            shellWrapper_->setOutputStringEncoding(platform::ASCIIStringEncoding);
-            shellWrapper_->startProcess();
-            write(QStringLiteral("launched: "));
-            write(arguments.first());
-            write(QStringLiteral("\r"));
-        } else {
-            write(QStringLiteral("Ops! Something went wrong.\r Was not able to execute command.\r"));
-            leaveOut(engine::Outcome::Failed, QStringLiteral("the encoder could not be started"), QString());
-        }
-    } catch (const std::exception& e) {
-        qCDebug(lcEngine).noquote().nospace() << "Caught " << exceptionName(e) << ": " << exceptionReason(e);
-        processLaunchException(e);
-    }
-    ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
-}
-
-// A file that never reached the encoder: say so, keep its outcome, go on with the
-// next one on the next pass of the event loop, so a long run of them cannot
-// nest calls without end.
-void BannerController::leaveOut(engine::Outcome outcome, const QString& reason, const QString& consoleReason)
-{
-    if (!consoleReason.isNull())
-        write(QStringLiteral("\rLeft out %1: %2.\r").arg(current_.input, consoleReason.isEmpty() ? reason : consoleReason));
-    stopProgressTimer();
-    releaseOutput();
-    report_.add({current_.input, outcome, {}, 0, reason});
-    scrollToEnds();
-    readyButton();
-    QTimer::singleShot(0, this, [this] { moveOn(true); });
-}
-
-// The empty file reserved for the output goes again when the encoder put nothing in it.
-void BannerController::releaseOutput()
-{
-    if (current_.outputId)
-        platform::removeIfSame(current_.output, *current_.outputId, true);
-    current_.outputId.reset();
-}
-
 void BannerController::moveOn(bool alert)
 {
     ++finishedFiles;
@@ -471,54 +543,25 @@ void BannerController::processStarted(KVShellWrapper*)
     runningView();
 }
 
-engine::FileOutcome BannerController::judgeEnd(int status) const
-{
-    engine::FileOutcome o{current_.input, engine::Outcome::Converted, current_.output, status, {}};
-    if (status != 0) {
-        o.outcome = current_.stopRequested ? engine::Outcome::Stopped : engine::Outcome::Failed;
-        o.reason = engine::lastDiagnosticLine(ui_.errorOutlet->toPlainText());
-        return o;
-    }
-    // The encoder exits 0 also when it could not write, for one on a full disk.
-    const std::optional<qint64> size = current_.outputId ? platform::sizeIfSame(current_.output, *current_.outputId)
-                                                         : platform::regularFileSize(current_.output);
-    if (!size || *size == 0 || current_.sawNoSpace) {
-        o.outcome = engine::Outcome::Failed;
-        o.reason = current_.sawNoSpace ? QStringLiteral("the disk is full")
-                                       : QStringLiteral("the encoder reported success but wrote nothing");
-    }
-    return o;
-}
-
 void BannerController::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
-    stopProgressTimer();
-    const engine::FileOutcome outcome = judgeEnd(status);
-    report_.add(outcome);
+    if (jobs_ == 1)
+        stopProgressTimer();
     processEndRefresh(status);
-    if (status == 0 && outcome.outcome == engine::Outcome::Failed)
-        write(QStringLiteral("\rNot converted %1: %2.\r").arg(current_.input, outcome.reason));
-    if (outcome.outcome != engine::Outcome::Converted)
-        releaseOutput();
-    moveOn(true);
 }
 
-void BannerController::processLaunchException(const std::exception& exception)
+void BannerController::processLaunchException(const QString& name)
 {
-    stopProgressTimer();
-    releaseOutput();
-    report_.add({current_.input, engine::Outcome::Failed, {}, -1,
-                 QStringLiteral("the encoder could not be started (%1)").arg(exceptionName(exception))});
-    processEndRefreshException(exceptionName(exception));
-    moveOn(false);
+    if (jobs_ == 1)
+        stopProgressTimer();
+    processEndRefreshException(name);
 }
 
 void BannerController::stopTask(QObject*)
 {
-    if (shellWrapper_) {
-        current_.stopRequested = true;
-        shellWrapper_->stopProcess();
-    }
+    // Every conversion that runs; each ends by the ordinary road.
+    for (const auto& j : journeys_)
+        j->stop();
 }
 
 void BannerController::setShellWrapper(const std::shared_ptr<KVShellWrapper>& wrapper)
@@ -537,6 +580,23 @@ qint64 BannerController::secondsForTimeString(const QString& text)
 
 // ---- progress ----------------------------------------------------------------
 
+int BannerController::liveProgressTimers() const
+{
+    const auto timers = findChildren<QTimer*>(QStringLiteral("progressTimer"));
+    return int(std::count_if(timers.cbegin(), timers.cend(), [](const QTimer* t) { return t->isActive(); }));
+}
+
+void BannerController::startProgressTimer()
+{
+    progressTimer_ = new QTimer(this);
+    progressTimer_->setObjectName(QStringLiteral("progressTimer"));
+    progressTimer_->setTimerType(Qt::PreciseTimer);
+    progressTimer_->setInterval(1000);
+    QTimer* timer = progressTimer_;
+    connect(timer, &QTimer::timeout, this, [this, timer] { timerFired(timer); });
+    timer->start();
+}
+
 void BannerController::stopProgressTimer()
 {
     if (!progressTimer_)
@@ -544,7 +604,6 @@ void BannerController::stopProgressTimer()
     progressTimer_->stop();
     progressTimer_->deleteLater();
     progressTimer_ = nullptr;
-    --g_liveProgressTimers;
 }
 
 void BannerController::timerFired(QTimer* timer)
@@ -552,6 +611,16 @@ void BannerController::timerFired(QTimer* timer)
     if (finishedFiles >= fileCounter) {
         if (timer == progressTimer_)
             stopProgressTimer();
+        return;
+    }
+    if (jobs_ > 1) {
+        // The whole batch, each file by its share.
+        for (const auto& j : journeys_)
+            if (journeyIndex_.contains(j.get()))
+                progress_[journeyIndex_.value(j.get())].position = j->position();
+        const int percent = engine::batchPercent(progress_);
+        ui_.lblPbNow->setText(QStringLiteral("%1%").arg(percent));
+        ui_.pbBar->setValue(std::clamp(percent, ui_.pbBar->minimum(), ui_.pbBar->maximum()));
         return;
     }
     const QString errorText = ui_.errorOutlet->toPlainText();
@@ -582,9 +651,6 @@ void BannerController::processAppendOutput(KVShellWrapper*, const QVariant& chun
 void BannerController::processAppendError(KVShellWrapper*, const QString& chunk)
 {
     ui_.errorOutlet->setPlainText(chunk);
-    if (chunk.contains(QLatin1String("No space left on device"))
-        && engine::encoderOwnText(chunk).contains(QLatin1String("No space left on device")))
-        current_.sawNoSpace = true;
 }
 
 void BannerController::printBanner(QObject*)
@@ -618,8 +684,9 @@ void BannerController::consoleFontReset()
 
 void BannerController::setSettingsVisible(bool visible)
 {
-    QWidget* controls[] = {ui_.lblFormat, ui_.cmbFormat, ui_.lblSize,  ui_.cmbbr, ui_.lblPX,
-                           ui_.cmbRate,   ui_.cmbChannel, ui_.lblrate, ui_.lblHz, ui_.lblChannel};
+    // The ten in their fixed order, then how many files at once.
+    QWidget* controls[] = {ui_.lblFormat, ui_.cmbFormat, ui_.lblSize,  ui_.cmbbr,   ui_.lblPX,  ui_.cmbRate,
+                           ui_.cmbChannel, ui_.lblrate, ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs};
     for (QWidget* w : controls)
         w->setVisible(visible);
 }
@@ -705,17 +772,21 @@ void BannerController::scrollToEnds()
 void BannerController::processEndRefresh(int status)
 {
     write(QStringLiteral("\rcommand finished. Result code: %1\r").arg(status));
-    setShellWrapper(nullptr);
+    if (jobs_ == 1)
+        setShellWrapper(nullptr);
     scrollToEnds();
-    readyButton();
+    if (!anyConverting())
+        readyButton();
 }
 
 void BannerController::processEndRefreshException(const QString& name)
 {
     write(QStringLiteral("\rcaught %1 while executing command\r").arg(name));
     scrollToEnds();
-    readyButton();
-    setShellWrapper(nullptr);
+    if (!anyConverting())
+        readyButton();
+    if (jobs_ == 1)
+        setShellWrapper(nullptr);
 }
 
 void BannerController::endBatchOfConvert()

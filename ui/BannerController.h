@@ -1,5 +1,6 @@
 #pragma once
 #include "ModalDialogs.h"
+#include "engine/Journey.h"
 #include "engine/Outcome.h"
 #include "platform/FileSystem.h"
 #include "runner/KVShellWrapper.h"
@@ -8,6 +9,7 @@
 
 #include <QIcon>
 #include <QObject>
+#include <QHash>
 #include <QSet>
 #include <QUrl>
 #include <QStringList>
@@ -20,7 +22,7 @@ class QTimer;
 
 // Controller of the main window, application delegate, batch driver and the
 // delegate of every runner, all in one object that lives as long as the application.
-class BannerController : public QObject, public KVShellWrapperDelegate {
+class BannerController : public QObject, public KVShellWrapperDelegate, public engine::JourneyHost {
     Q_OBJECT
 public:
     BannerController();
@@ -40,7 +42,7 @@ public:
     void timerFired(QTimer* timer);
     static qint64 secondsForTimeString(const QString& text);
     void stopTask(QObject* sender);
-    void processLaunchException(const std::exception& exception);
+    void processLaunchException(const QString& exceptionName);
     quint64 getFileCount() const { return fileCounter; }
     bool getSign() const { return progressSign; }
 
@@ -70,7 +72,12 @@ public:
     qint32 totalDuration() const { return TotalDuration; }
     bool showsFolderReminder() const { return showFolder; }
     QString outputPathText() const { return outputpath; }
-    static int liveProgressTimers();
+    // Progress timers that still tick.
+    int liveProgressTimers() const;
+    // How many files convert at once in the batch that runs or ran last.
+    int jobs() const { return jobs_; }
+    // The most files at once the window offers: one per core.
+    static int maxJobs();
     // What became of each file of the batch that runs or ran last.
     const engine::BatchReport& report() const { return report_; }
     static constexpr int kSkipPauseMs = 1000;
@@ -78,7 +85,7 @@ public:
 
     // Seams for tests: the dialogs and the runner factory.
     void setDialogs(std::unique_ptr<ModalDialogs> dialogs);
-    using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
+    using RunnerFactory = engine::RunnerFactory;
     void setRunnerFactory(RunnerFactory factory) { runnerFactory_ = std::move(factory); }
 
     static const QString kWebPage; // relative to the install prefix
@@ -88,15 +95,31 @@ public:
 private:
     void batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames);
     void abandonBatch();
+    void fillSlots();
+    void startJourney(qsizetype index);
+    void retire(engine::Journey* journey);
+    void endOfFileNotRun();
+    void advance(bool alert, bool queued);
+    void showTitle();
+    int runningJourneys() const;
+    bool anyConverting() const;
+    void startProgressTimer();
+
+    // What the window does at a journey's steps.
+    void journeyPreparing(engine::Journey* journey) override;
+    void journeyConverting(engine::Journey* journey) override;
+    QStringList journeyArguments(engine::Journey* journey, const QString& commandText) override;
+    void journeyRunnerMade(engine::Journey* journey) override;
+    void journeyStarted(engine::Journey* journey) override;
+    void journeyLaunched(engine::Journey* journey, const QStringList& arguments) override;
+    void journeyOutput(engine::Journey* journey, const QString& chunk) override;
+    void journeyError(engine::Journey* journey, const QString& chunk) override;
+    void journeyEnded(engine::Journey* journey) override;
     bool chooseOutputFolder();
     void restoreSettings();
-    void wavFallback(const QString& encoder, const QString& input);
     void skipFile();
     void launch(const QStringList& arguments);
     // The console line says consoleReason, or reason when that is empty; none when it is null.
-    void leaveOut(engine::Outcome outcome, const QString& reason, const QString& consoleReason = QLatin1String(""));
-    void releaseOutput();
-    engine::FileOutcome judgeEnd(int status) const;
     void moveOn(bool alert);
     void stopProgressTimer();
     // Alerts and answers true when the encoder is missing or cannot run.
@@ -137,14 +160,15 @@ private:
     std::shared_ptr<KVShellWrapper> shellWrapper_;
     QSet<qsizetype> inexactNames_;
     engine::BatchReport report_;
-    // The file in work.
-    struct Current {
-        QString input;
-        QString output;
-        std::optional<platform::FileId> outputId; // the empty file reserved for the output
-        bool stopRequested = false;
-        bool sawNoSpace = false;
-    } current_;
+    // The journeys not yet retired, and the index of each one's file.
+    std::vector<std::unique_ptr<engine::Journey>> journeys_;
+    QHash<engine::Journey*, qsizetype> journeyIndex_;
+    QSet<engine::Journey*> launchReached_;
+    int jobs_ = 1;
+    qsizetype nextFile_ = 0;             // several at once: the next file to start
+    QList<engine::FileProgress> progress_; // several at once: each file's share
+    bool filling_ = false;
+    bool abandoning_ = false;
     QTimer* progressTimer_ = nullptr;
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
 };

@@ -1,0 +1,147 @@
+#pragma once
+#include "engine/CommandLine.h"
+#include "engine/EncoderRuns.h"
+#include "engine/Outcome.h"
+#include "platform/FileSystem.h"
+#include "runner/KVShellWrapper.h"
+#include "runner/KVShellWrapperDelegate.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace engine {
+
+// ---- the decisions of a journey: pure, so they can be read and tested alone ----
+
+// Before the probe: an input the encoder must never be given (a name text cannot
+// hold, anything but a regular file, a file that cannot be opened). None: go on.
+std::optional<FileOutcome> decideInput(const QString& input, bool exactName, const platform::InputCheck& check);
+
+// After the probe run.
+struct ProbeDecision {
+    enum Kind {
+        EncoderUnusable, // the encoder itself cannot run: the batch stops
+        LeftOut,         // the probe ran past its limit
+        NotAudio,        // skipped quietly
+        Accept,          // converted; durationText as the probe stated it (none without one)
+    } kind = NotAudio;
+    QString reason;
+    std::optional<QString> durationText;
+};
+// ownText: the probe's words without the path and without dumped tags.
+ProbeDecision decideProbe(const EncoderRun& probe, const QString& ownText);
+
+// After the conversion: converted only with result code 0 and a file that is not empty.
+struct EndFacts {
+    int status = 0;
+    bool stopRequested = false;
+    std::optional<qint64> outputSize; // none: no regular file there
+    bool sawNoSpace = false;
+    QString lastDiagnosticLine;
+};
+FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts& facts);
+
+// The whole batch's percentage: each file weighted by its duration where known,
+// by the mean of the known ones where not; a finished file counts whole.
+struct FileProgress {
+    qint64 duration = -1; // whole seconds; -1 unknown (not probed yet)
+    qint64 position = 0;  // seconds reached
+    bool finished = false;
+};
+int batchPercent(const QList<FileProgress>& files);
+
+// ---- one file's journey ----
+
+class Journey;
+
+// How a journey ended, which decides the console line and the way on.
+enum class Ending {
+    Finished,        // the encoder ran and ended; outcome().resultCode is its status
+    LaunchFailed,    // starting it raised; endingName() is the exception's name
+    NoRunner,        // no runner could be made
+    LeftOut,         // never handed to the encoder; outcome().consoleReason says why
+    NotAudio,        // skipped quietly
+    EncoderUnusable, // the encoder cannot run; outcome().reason says why
+};
+
+// What the window does at a journey's steps. A journey decides nothing about views.
+class JourneyHost {
+public:
+    virtual ~JourneyHost() = default;
+    virtual void journeyPreparing(Journey* journey) = 0;  // about to be probed
+    virtual void journeyConverting(Journey* journey) = 0; // accepted; its duration is known
+    // The argument list of the command text, as the window's command field gives it back.
+    virtual QStringList journeyArguments(Journey* journey, const QString& commandText) = 0;
+    virtual void journeyRunnerMade(Journey* journey) = 0; // before it starts
+    virtual void journeyStarted(Journey* journey) = 0;    // the runner's first step
+    virtual void journeyLaunched(Journey* journey, const QStringList& arguments) = 0;
+    virtual void journeyOutput(Journey* journey, const QString& chunk) = 0;
+    virtual void journeyError(Journey* journey, const QString& chunk) = 0;
+    virtual void journeyEnded(Journey* journey) = 0; // exactly once
+};
+
+using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
+
+// Probe, decide, name, run, outcome: one input file from start to its single end.
+// The probe and the fallback run at start(); the conversion then runs on and the
+// end comes later, through the runner.
+class Journey : public QObject, public KVShellWrapperDelegate {
+    Q_OBJECT
+public:
+    struct Setup {
+        QString input;
+        bool exactName = true;
+        QString encoder;
+        ConversionSettings settings;
+        RunnerFactory makeRunner;
+    };
+    Journey(Setup setup, JourneyHost* host);
+    ~Journey() override;
+
+    void start();
+    // Stop: ends the running conversion; its end comes by the ordinary road.
+    void stop();
+
+    const QString& input() const { return setup_.input; }
+    qint32 totalDuration() const { return totalDuration_; }
+    qint64 position() const { return position_; }
+    bool converting() const { return runner_ && !ended_; }
+    bool ended() const { return ended_; }
+    Ending ending() const { return ending_; }
+    const FileOutcome& outcome() const { return outcome_; }
+    QString endingName() const { return endingName_; }
+    const std::shared_ptr<KVShellWrapper>& runner() const { return runner_; }
+
+    // The runner's delegate.
+    void processAppendOutput(KVShellWrapper* wrapper, const QVariant& chunk) override;
+    void processAppendError(KVShellWrapper* wrapper, const QString& chunk) override;
+    void processStarted(KVShellWrapper* wrapper) override;
+    void processFinishedWithTerminationStatus(KVShellWrapper* wrapper, int status) override;
+
+private:
+    void wavFallback();
+    void launch(const QStringList& arguments);
+    void end(Ending ending, FileOutcome outcome);
+    void releaseOutput();
+
+    Setup setup_;
+    JourneyHost* host_;
+    qint32 totalDuration_ = 0;
+    qint64 position_ = 0;
+    QString output_;
+    std::optional<platform::FileId> outputId_; // the empty file reserved for the output
+    std::shared_ptr<KVShellWrapper> runner_;
+    bool stopRequested_ = false;
+    bool sawNoSpace_ = false;
+    QString lastDiagnosticLine_;
+    bool ended_ = false;
+    Ending ending_ = Ending::Finished;
+    FileOutcome outcome_;
+    QString endingName_;
+};
+
+} // namespace engine
