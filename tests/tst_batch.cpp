@@ -1,5 +1,5 @@
 // Whole batches through the real window offscreen and the real encoder.
-#include "TestSupport.h"
+#include "WindowSupport.h"
 
 #include "MainWindow.h"
 #include "platform/Resources.h"
@@ -26,6 +26,7 @@ private slots:
     void stopDuringSecondOfThree();
     void launchExceptionOnLastFileShowsNoAlert();
     void emptyBatch();
+    void twoFilesAtOnce();
     void titleAndAlertNameEachFile();
     void encoderThatCannotServe_data();
     void encoderThatCannotServe();
@@ -206,6 +207,62 @@ void BatchTest::titleAndAlertNameEachFile()
                  + d.filePath("blocked/bad.flac") + ": failed with result code 1: " // with the encoder's last word
                  + d.filePath("blocked/Converted/bad.mp3") + ": Not a directory\n"
                  + d.filePath("long.wav") + ": stopped");
+}
+
+void BatchTest::twoFilesAtOnce()
+{
+    if (BannerController::maxJobs() < 2)
+        QSKIP("one core: the window offers one file at a time only");
+    QTemporaryDir d;
+    QVERIFY(makeTone(d.filePath("a.flac"), 6.0, 2));
+    QVERIFY(makeTone(d.filePath("a.wav"), 6.0, 2)); // wants the same output name
+    QVERIFY(makeTone(d.filePath("b.wav"), 1.0, 1));
+    QVERIFY(QFile::copy(path("notes.txt"), d.filePath("notes.txt")));
+    auto& ui = c->outlets();
+    ui.cmbJobs->setCurrentIndex(1);
+    QCOMPARE(ui.cmbJobs->currentText(), QStringLiteral("2 files"));
+    // Encoder children alive, sampled while the window is free to look.
+    int most = 0;
+    const auto alive = [] {
+        const QStringList children = childProcesses();
+        return int(std::count_if(children.cbegin(), children.cend(), [](const QString& c) { return !c.endsWith(" Z"); }));
+    };
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] { most = std::max(most, alive()); });
+    sampler.start(5);
+    c->startnow({d.filePath("a.flac"), d.filePath("a.wav"), d.filePath("b.wav"), d.filePath("notes.txt")});
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(c->jobs(), 2);
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed.\n1 file was not audio and was skipped."));
+    for (const char* out : {"a.mp3", "a 1.mp3", "b.mp3"})
+        QVERIFY2(probeAudio(d.filePath("Converted/") + out).ok, out);
+    QCOMPARE(QDir(d.filePath("Converted")).entryList(QDir::Files).size(), 3);
+    QCOMPARE(ui.textOutlet->toPlainText().count("command finished. Result code: 0"), 3);
+    QCOMPARE(ui.textOutlet->toPlainText().count("launched: "), 3);
+    QVERIFY(most <= 2); // never more than two
+
+    // Stop with two running ends both; the batch goes on with the next file.
+    QVERIFY(makeTone(d.filePath("long1.wav"), 300.0, 2));
+    QVERIFY(makeTone(d.filePath("long2.wav"), 300.0, 2));
+    c->startnow({d.filePath("long1.wav"), d.filePath("long2.wav"), d.filePath("b.wav")});
+    QVERIFY(QTest::qWaitFor([&] {
+        return QFileInfo(d.filePath("Converted/long1.mp3")).size() > 0 && QFileInfo(d.filePath("Converted/long2.mp3")).size() > 0;
+    }, 60000));
+    QCOMPARE(ui.runButton->text(), QStringLiteral("Stop"));
+    ui.runButton->click();
+    QVERIFY(waitForAlerts(2));
+    sampler.stop();
+    QStringList alert = dialogs->alerts[1].informative.split('\n');
+    QCOMPARE(alert.mid(0, 3), (QStringList{"Conversion Completed.", "2 of 3 files were stopped.", ""}));
+    alert = alert.mid(3);
+    alert.sort();
+    QCOMPARE(alert, (QStringList{d.filePath("long1.wav") + ": stopped", d.filePath("long2.wav") + ": stopped"}));
+    QVERIFY(probeAudio(d.filePath("Converted/b 1.mp3")).ok);
+    QCOMPARE(most, 2); // the two long ones ran together
+    QTRY_COMPARE(c->liveProgressTimers(), 0);
+    QVERIFY(!c->getSign());
+    QCOMPARE(ui.runButton->text(), QStringLiteral("Execute"));
+    QCOMPARE(c->mainWindow()->windowTitle(), QStringLiteral("Qelvanto"));
 }
 
 void BatchTest::emptyBatch()

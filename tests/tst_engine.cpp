@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 #include "engine/CommandLine.h"
+#include "engine/Journey.h"
 #include "engine/ProbeText.h"
 #include "engine/Progress.h"
 #include "engine/TimeString.h"
@@ -28,6 +29,11 @@ private slots:
     void outputNaming();
     void namingNeverReturnsATakenName();
     void reservedNamesOnDisk();
+    void journeyDecisions();
+    void endJudgement_data();
+    void endJudgement();
+    void batchShare_data();
+    void batchShare();
     void commandTextSplitsIntoSixteen();
     void separatorInAPathBreaksTheCount();
     void progressTick_data();
@@ -218,6 +224,81 @@ void EngineTest::reservedNamesOnDisk()
     QVERIFY(!QFileInfo::exists(got.path));
     // No folder to write in: nothing is created, and the caller hears it.
     QVERIFY(!reserveFreeName({d.filePath("missing/a"), ".mp3"}).id);
+}
+
+void EngineTest::journeyDecisions()
+{
+    using platform::InputKind;
+    // Before the probe.
+    QCOMPARE(decideInput("/m/a", true, {}), std::nullopt);
+    QCOMPARE(decideInput("/m/a", false, {})->outcome, Outcome::LeftOut);
+    QCOMPARE(decideInput("/m/f", true, {InputKind::NotRegular, "it is a FIFO, not a regular file"})->reason,
+             QStringLiteral("it is a FIFO, not a regular file"));
+    const auto gone = decideInput("/m/g", true, {InputKind::Unreadable, "No such file or directory"});
+    QCOMPARE(gone->outcome, Outcome::Unreadable);
+    QCOMPARE(gone->consoleReason, QStringLiteral("it cannot be read (No such file or directory)"));
+    // After the probe: the encoder's state first, then its words.
+    const QString audio = QStringLiteral("  Duration: 00:00:02.00, x\n  Stream #0:0: Audio: pcm");
+    EncoderRun ran{true, true, 1, {}, {}};
+    QCOMPARE(decideProbe(ran, audio).kind, ProbeDecision::Accept);
+    QCOMPARE(decideProbe(ran, audio).durationText, QStringLiteral("00:00:02.00"));
+    QCOMPARE(decideProbe(ran, "Stream #0:0: Video: png").kind, ProbeDecision::NotAudio);
+    QCOMPARE(decideProbe({false, true, -1, {}, "not found"}, audio).kind, ProbeDecision::EncoderUnusable);
+    QCOMPARE(decideProbe({true, true, 127, {}, {}}, audio).kind, ProbeDecision::EncoderUnusable);
+    QCOMPARE(decideProbe({true, false, 9, {}, {}}, audio).kind, ProbeDecision::LeftOut);
+}
+
+void EngineTest::endJudgement_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("stopped");
+    QTest::addColumn<qint64>("size"); // -1: no file
+    QTest::addColumn<bool>("noSpace");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("converted") << 0 << false << qint64(9) << false << int(Outcome::Converted) << "";
+    QTest::newRow("stopped in time to finish") << 0 << true << qint64(9) << false << int(Outcome::Converted) << "";
+    QTest::newRow("refused") << 1 << false << qint64(0) << false << int(Outcome::Failed) << "last";
+    QTest::newRow("stopped") << 255 << true << qint64(9) << false << int(Outcome::Stopped) << "last";
+    QTest::newRow("no output") << 0 << false << qint64(-1) << false << int(Outcome::Failed)
+                               << "the encoder reported success but wrote nothing";
+    QTest::newRow("empty output") << 0 << false << qint64(0) << false << int(Outcome::Failed)
+                                  << "the encoder reported success but wrote nothing";
+    QTest::newRow("full disk") << 0 << false << qint64(9) << true << int(Outcome::Failed) << "the disk is full";
+}
+
+void EngineTest::endJudgement()
+{
+    QFETCH(int, status);
+    QFETCH(bool, stopped);
+    QFETCH(qint64, size);
+    QFETCH(bool, noSpace);
+    QFETCH(int, outcome);
+    QFETCH(QString, reason);
+    const FileOutcome o = judgeEnd("/m/a.wav", "/m/Converted/a.mp3",
+                                   {status, stopped, size < 0 ? std::nullopt : std::optional<qint64>(size), noSpace, "last"});
+    QCOMPARE(int(o.outcome), outcome);
+    QCOMPARE(o.reason, reason);
+    QCOMPARE(o.resultCode, status);
+}
+
+void EngineTest::batchShare_data()
+{
+    QTest::addColumn<QList<FileProgress>>("files");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("nothing yet") << QList<FileProgress>{{}, {}} << 0;
+    QTest::newRow("one of two done") << QList<FileProgress>{{10, 10, true}, {10, 0, false}} << 50;
+    QTest::newRow("weighted by duration") << QList<FileProgress>{{30, 30, true}, {10, 5, false}} << 87;
+    QTest::newRow("unknown weighs the mean") << QList<FileProgress>{{10, 10, true}, {-1, 0, false}} << 50;
+    QTest::newRow("past its end counts whole") << QList<FileProgress>{{10, 25, false}} << 100;
+    QTest::newRow("skipped counts whole") << QList<FileProgress>{{-1, 0, true}, {-1, 0, false}} << 50;
+}
+
+void EngineTest::batchShare()
+{
+    QFETCH(QList<FileProgress>, files);
+    QFETCH(int, percent);
+    QCOMPARE(batchPercent(files), percent);
 }
 
 void EngineTest::commandTextSplitsIntoSixteen()

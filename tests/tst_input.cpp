@@ -1,6 +1,6 @@
 // The drop target with real drop events, input collection on real folders, and
 // the settings store through the real executable.
-#include "TestSupport.h"
+#include "WindowSupport.h"
 
 #include "MainWindow.h"
 #include "ui/BannerController.h"

@@ -1,5 +1,5 @@
 // A hostile drop that must lose nothing, and Stop pressed in awkward moments.
-#include "TestSupport.h"
+#include "WindowSupport.h"
 
 #include "MainWindow.h"
 #include "engine/CommandLine.h"

@@ -1,0 +1,93 @@
+#pragma once
+// Helpers of the test programs that drive the window: dialogs the tests answer,
+// drops as the platform delivers them, and the window started as the program does.
+#include "TestSupport.h"
+
+#include "ui/BannerController.h"
+#include "ui/MainWindow.h"
+#include "ui/ModalDialogs.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+
+// Answers every modal question from a script and records what was asked.
+struct ScriptedDialogs : ModalDialogs {
+    struct Alert { QString message, informative; QStringList buttons; };
+    QList<Alert> alerts;
+    std::deque<int> alertAnswers;              // default 1000
+    std::deque<std::optional<QUrl>> folders;   // default: cancel
+    std::deque<std::optional<QStringList>> files;
+    QStringList panelTitles;
+    std::function<void()> duringAlert;
+
+    int runAlert(const QString& m, const QString& i, const QStringList& b) override
+    {
+        alerts << Alert{m, i, b};
+        if (duringAlert)
+            duringAlert();
+        if (alertAnswers.empty())
+            return 1000;
+        int a = alertAnswers.front();
+        alertAnswers.pop_front();
+        return a;
+    }
+    std::optional<QUrl> pickFolder(const QString& title) override
+    {
+        panelTitles << title;
+        if (folders.empty())
+            return std::nullopt;
+        auto f = folders.front();
+        folders.pop_front();
+        return f;
+    }
+    std::optional<QStringList> pickFiles(const QString& title) override
+    {
+        panelTitles << title;
+        if (files.empty())
+            return std::nullopt;
+        std::optional<QStringList> f;
+        f.swap(files.front());
+        files.pop_front();
+        return f;
+    }
+};
+
+// A drop as the platform delivers it: the drag enters first, then it drops.
+inline bool dropOn(QWidget* target, const QMimeData* data)
+{
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+// Base of the suites that run whole batches: the real window with scripted
+// dialogs, started as the application starts it, and a scratch folder.
+class WindowTest : public QObject {
+protected:
+    std::unique_ptr<BannerController> c;
+    ScriptedDialogs* dialogs = nullptr;
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    bool waitForAlerts(int n, int ms = 60000)
+    {
+        return QTest::qWaitFor([&] { return dialogs->alerts.size() >= n; }, ms);
+    }
+    void openWindow()
+    {
+        c = std::make_unique<BannerController>();
+        auto d = std::make_unique<ScriptedDialogs>();
+        dialogs = d.get();
+        c->setDialogs(std::move(d));
+        c->mainWindow()->show();
+        c->applicationDidFinishLaunching();
+    }
+    void closeWindow()
+    {
+        c.reset();
+        platform::setResourceSearchDirsOverride({});
+    }
+};
