@@ -357,9 +357,13 @@ void BannerController::journeyConverting(engine::Journey* journey)
 {
     if (jobs_ > 1) {
         progress_[journeyIndex_.value(journey)].duration = journey->totalDuration();
+        // The bar shows the whole batch, not this file: it never starts again at 0%.
+        if (ui_.pbBar->isHidden())
+            convertingView();
+        ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
+        showBatchProgress();
         if (!progressTimer_)
             startProgressTimer();
-        convertingView();
         return;
     }
     TotalDuration = journey->totalDuration();
@@ -586,6 +590,17 @@ int BannerController::liveProgressTimers() const
     return int(std::count_if(timers.cbegin(), timers.cend(), [](const QTimer* t) { return t->isActive(); }));
 }
 
+// Several at once: the whole batch, each file by its share.
+void BannerController::showBatchProgress()
+{
+    for (const auto& j : journeys_)
+        if (journeyIndex_.contains(j.get()))
+            progress_[journeyIndex_.value(j.get())].position = j->position();
+    const int percent = engine::batchPercent(progress_);
+    ui_.lblPbNow->setText(QStringLiteral("%1%").arg(percent));
+    ui_.pbBar->setValue(std::clamp(percent, ui_.pbBar->minimum(), ui_.pbBar->maximum()));
+}
+
 void BannerController::startProgressTimer()
 {
     progressTimer_ = new QTimer(this);
@@ -614,13 +629,7 @@ void BannerController::timerFired(QTimer* timer)
         return;
     }
     if (jobs_ > 1) {
-        // The whole batch, each file by its share.
-        for (const auto& j : journeys_)
-            if (journeyIndex_.contains(j.get()))
-                progress_[journeyIndex_.value(j.get())].position = j->position();
-        const int percent = engine::batchPercent(progress_);
-        ui_.lblPbNow->setText(QStringLiteral("%1%").arg(percent));
-        ui_.pbBar->setValue(std::clamp(percent, ui_.pbBar->minimum(), ui_.pbBar->maximum()));
+        showBatchProgress();
         return;
     }
     const QString errorText = ui_.errorOutlet->toPlainText();

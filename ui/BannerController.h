@@ -104,6 +104,7 @@ private:
     int runningJourneys() const;
     bool anyConverting() const;
     void startProgressTimer();
+    void showBatchProgress();
 
     // What the window does at a journey's steps.
     void journeyPreparing(engine::Journey* journey) override;
