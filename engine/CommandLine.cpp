@@ -88,11 +88,16 @@ ReservedName reserveFreeName(const NameParts& name)
     for (;;) {
         const QString candidate = firstFreeName(name, taken);
         if (auto id = platform::createExclusive(candidate))
-            return {candidate, id};
+            return {candidate, id, 0};
         if (errno != EEXIST)
-            return {candidate, std::nullopt};
+            return {candidate, std::nullopt, errno};
         lost.insert(candidate);
     }
+}
+
+bool ReservedName::encoderMayTry() const
+{
+    return id || error == ENOENT || error == ENOTDIR || error == EACCES || error == EPERM || error == EROFS;
 }
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,

@@ -55,6 +55,10 @@ QString outputPath(const QString& inputPath, const ConversionSettings& settings,
 struct ReservedName {
     QString path;
     std::optional<platform::FileId> id;
+    int error = 0; // errno when there is no id
+    // The encoder may still be run on the name: it fails there with its own words,
+    // since nobody else can create the file either.
+    bool encoderMayTry() const;
 };
 ReservedName reserveFreeName(const NameParts& name);
 

@@ -14,13 +14,29 @@ bool isExactName(const QByteArray& native)
     return QFile::encodeName(QFile::decodeName(native)) == native;
 }
 
+namespace {
+bool isAscii(const QByteArray& bytes)
+{
+    unsigned char any = 0;
+    for (char c : bytes)
+        any |= static_cast<unsigned char>(c);
+    return !(any & 0x80);
+}
+} // namespace
+
 CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
 {
     CollectedInputs collected;
     const auto add = [&](const QByteArray& native) {
-        if (!isExactName(native))
+        // Plain ASCII, most names, is held unchanged; only the rest is checked.
+        if (isAscii(native)) {
+            collected.paths << QString::fromLatin1(native);
+            return;
+        }
+        const QString text = QFile::decodeName(native);
+        if (QFile::encodeName(text) != native)
             collected.inexact.insert(collected.paths.size());
-        collected.paths << QFile::decodeName(native);
+        collected.paths << text;
     };
     const bool logging = lcUi().isDebugEnabled();
     for (const QByteArray& path : droppedPaths) {

@@ -104,7 +104,9 @@ void Journey::start()
     QDir().mkdir(convertedFolder(input));
     host_->journeyPreparing(this);
 
-    if (auto out = decideInput(input, setup_.exactName, platform::inspectInput(input))) {
+    // A name text cannot hold unchanged is not looked at: it would be another file.
+    if (auto out = decideInput(input, setup_.exactName,
+                               setup_.exactName ? platform::inspectInput(input) : platform::InputCheck{})) {
         end(Ending::LeftOut, *out);
         return;
     }
@@ -140,6 +142,13 @@ void Journey::start()
     const ReservedName reserved = reserveFreeName(outputName(input, s));
     output_ = reserved.path;
     outputId_ = reserved.id;
+    if (!reserved.encoderMayTry()) {
+        end(Ending::LeftOut, {input, Outcome::LeftOut, {}, 0,
+                              QStringLiteral("its output %1 could not be created (%2)")
+                                  .arg(reserved.path, platform::errorText(reserved.error)),
+                              {}});
+        return;
+    }
     qCDebug(lcEngine).noquote() << "FinalFile:" << output_;
     qCDebug(lcEngine, "channel: %d", s.channelIndex + 1);
     qCDebug(lcEngine).noquote() << "Rate:" << s.rate;
@@ -223,16 +232,17 @@ void Journey::processAppendOutput(KVShellWrapper*, const QVariant& chunk)
 
 void Journey::processAppendError(KVShellWrapper*, const QString& chunk)
 {
-    // Only the encoder's own lines count, never a dumped tag.
-    const QString own = encoderOwnText(chunk);
-    if (own.contains(QLatin1String("No space left on device")))
-        sawNoSpace_ = true;
-    if (const QString line = lastDiagnosticLine(own); !line.isEmpty())
-        lastDiagnosticLine_ = line;
-    if (const auto time = progressTimeText(chunk)) {
-        try {
-            position_ = secondsForTimeString(*time);
-        } catch (const std::out_of_range&) {
+    // Only the encoder's own lines count, never a dumped tag, wherever the chunk was cut.
+    for (const QString& line : errorLines_.feed(chunk)) {
+        if (line.contains(QLatin1String("No space left on device")))
+            sawNoSpace_ = true;
+        if (const QString said = lastDiagnosticLine(line); !said.isEmpty())
+            lastDiagnosticLine_ = said;
+        if (const auto time = progressTimeText(line)) {
+            try {
+                position_ = secondsForTimeString(*time);
+            } catch (const std::out_of_range&) {
+            }
         }
     }
     host_->journeyError(this, chunk);

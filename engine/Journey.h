@@ -2,6 +2,7 @@
 #include "engine/CommandLine.h"
 #include "engine/EncoderRuns.h"
 #include "engine/Outcome.h"
+#include "engine/ProbeText.h"
 #include "platform/FileSystem.h"
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
@@ -115,6 +116,8 @@ public:
     const FileOutcome& outcome() const { return outcome_; }
     QString endingName() const { return endingName_; }
     const std::shared_ptr<KVShellWrapper>& runner() const { return runner_; }
+    // The standard error chunk last passed on began inside a dumped tag's line.
+    bool errorChunkBeganInForeignLine() const { return errorLines_.chunkBeganInForeignLine(); }
 
     // The runner's delegate.
     void processAppendOutput(KVShellWrapper* wrapper, const QVariant& chunk) override;
@@ -138,6 +141,7 @@ private:
     bool stopRequested_ = false;
     bool sawNoSpace_ = false;
     QString lastDiagnosticLine_;
+    OwnLines errorLines_;
     bool ended_ = false;
     Ending ending_ = Ending::Finished;
     FileOutcome outcome_;

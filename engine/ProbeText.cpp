@@ -16,37 +16,63 @@ QString withoutPath(const QString& probeText, const QString& path)
     return text.remove(path);
 }
 
+namespace {
+// One line through the metadata-block filter: the line as the encoder's own, or
+// none when it belongs to a dumped tag.
+std::optional<QString> ownLine(const QString& line, qsizetype& blockIndent)
+{
+    static const QRegularExpression streamLanguage(
+        QStringLiteral("^( *Stream #\\d+:\\d+(?:\\[[^\\]]*\\])?)\\((.*)\\)(: [A-Z][a-z]+(?::.*)?)$"));
+    qsizetype indent = 0;
+    while (indent < line.size() && line.at(indent) == QLatin1Char(' '))
+        ++indent;
+    if (blockIndent >= 0 && indent > blockIndent)
+        return std::nullopt;
+    blockIndent = -1;
+    const QStringView content = QStringView(line).mid(indent);
+    if (content == QLatin1String("Metadata:") || content == QLatin1String("Metadata:\r")) {
+        blockIndent = indent;
+        return line;
+    }
+    if (content.startsWith(QLatin1String("Stream #"))) {
+        const auto m = streamLanguage.match(line);
+        if (m.hasMatch())
+            return m.captured(1) + m.captured(3);
+    }
+    return line;
+}
+} // namespace
+
+QStringList OwnLines::feed(const QString& chunk)
+{
+    beganInForeign_ = carry_.startsWith(QLatin1Char(' '));
+    QString text = carry_ + chunk;
+    QStringList own;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        if (auto line = ownLine(text.mid(from, i - from), blockIndent_); line && !line->isEmpty())
+            own << *line;
+        from = i + 1;
+    }
+    carry_ = text.mid(from);
+    // A line without end for ever is no line we need; keep memory bounded.
+    if (carry_.size() > 65536)
+        carry_ = carry_.left(64);
+    return own;
+}
+
 QString encoderOwnText(const QString& text)
 {
     // The encoder prints a metadata block as a "Metadata:" line followed by lines
     // indented deeper; a value's own line breaks continue at that depth too.
-    static const QRegularExpression streamLanguage(
-        QStringLiteral("^( *Stream #\\d+:\\d+(?:\\[[^\\]]*\\])?)\\((.*)\\)(: [A-Z][a-z]+(?::.*)?)$"));
     QStringList kept;
     qsizetype blockIndent = -1;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString& line : lines) {
-        qsizetype indent = 0;
-        while (indent < line.size() && line.at(indent) == QLatin1Char(' '))
-            ++indent;
-        if (blockIndent >= 0 && indent > blockIndent)
-            continue;
-        blockIndent = -1;
-        const QStringView content = QStringView(line).mid(indent);
-        if (content == QLatin1String("Metadata:") || content == QLatin1String("Metadata:\r")) {
-            blockIndent = indent;
-            kept << line;
-            continue;
-        }
-        if (content.startsWith(QLatin1String("Stream #"))) {
-            const auto m = streamLanguage.match(line);
-            if (m.hasMatch()) {
-                kept << m.captured(1) + m.captured(3);
-                continue;
-            }
-        }
-        kept << line;
-    }
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (auto own = ownLine(line, blockIndent))
+            kept << *own;
     return kept.join(QLatin1Char('\n'));
 }
 

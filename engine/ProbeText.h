@@ -17,6 +17,21 @@ QString withoutPath(const QString& probeText, const QString& path);
 // also the very words the accept test and the duration look for.
 QString encoderOwnText(const QString& text);
 
+// The encoder's own complete lines of its standard error as it arrives, in chunks
+// cut anywhere: a dumped tag's value may come in a chunk of its own.
+class OwnLines {
+public:
+    // The own lines a chunk completes (ended by a line feed or carriage return).
+    QStringList feed(const QString& chunk);
+    // The chunk last fed began in the middle of a line that is not the encoder's own.
+    bool chunkBeganInForeignLine() const { return beganInForeign_; }
+
+private:
+    QString carry_;            // the start of a line not yet ended
+    qsizetype blockIndent_ = -1; // inside a metadata block: the indent of its "Metadata:" line
+    bool beganInForeign_ = false;
+};
+
 // The probe bytes as text. Tags may hold bytes that are not UTF-8; every word the
 // program looks for is ASCII, so such bytes only become replacement characters.
 QString decodeProbeBytes(const QByteArray& bytes);

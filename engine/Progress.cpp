@@ -9,23 +9,23 @@ namespace engine {
 namespace {
 // A "time=" of the encoder's own progress line, not one inside a dumped tag value:
 // those lines are indented, progress lines are not.
-qsizetype ownTimeMarker(const QString& text)
+qsizetype ownTimeMarker(const QString& text, bool firstLineForeign)
 {
     for (qsizetype at = text.indexOf(QLatin1String("time=")); at >= 0;
          at = text.indexOf(QLatin1String("time="), at + 1)) {
         qsizetype start = at;
         while (start > 0 && text.at(start - 1) != QLatin1Char('\n') && text.at(start - 1) != QLatin1Char('\r'))
             --start;
-        if (text.at(start) != QLatin1Char(' '))
+        if (text.at(start) != QLatin1Char(' ') && !(start == 0 && firstLineForeign))
             return at;
     }
     return -1;
 }
 } // namespace
 
-std::optional<QString> progressTimeText(const QString& errorText)
+std::optional<QString> progressTimeText(const QString& errorText, bool firstLineForeign)
 {
-    const qsizetype at = ownTimeMarker(errorText);
+    const qsizetype at = ownTimeMarker(errorText, firstLineForeign);
     if (at < 0)
         return std::nullopt;
     const QString rest = errorText.mid(at + 5);
@@ -36,9 +36,9 @@ std::optional<QString> progressTimeText(const QString& errorText)
     return timeText;
 }
 
-std::optional<qint32> progressPercent(const QString& errorText, qint32 totalDuration)
+std::optional<qint32> progressPercent(const QString& errorText, qint32 totalDuration, bool firstLineForeign)
 {
-    const auto timeText = progressTimeText(errorText);
+    const auto timeText = progressTimeText(errorText, firstLineForeign);
     if (!timeText)
         return std::nullopt;
     qint64 seconds64;

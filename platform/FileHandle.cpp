@@ -116,7 +116,8 @@ QByteArray FileHandle::readAvailableNow(bool* atEnd)
     setNonBlocking();
     QByteArray all;
     QByteArray buffer(kChunkSize, Qt::Uninitialized);
-    for (;;) {
+    // A writer that never stops must not keep us here: at most a few chunks a call.
+    for (int reads = 0; reads < 4; ++reads) {
         ssize_t n = ::read(fd_, buffer.data(), buffer.size());
         if (n > 0) {
             all.append(buffer.constData(), n);
@@ -128,6 +129,9 @@ QByteArray FileHandle::readAvailableNow(bool* atEnd)
             *atEnd = false;
         return all;
     }
+    if (atEnd)
+        *atEnd = false;
+    return all;
 }
 
 QByteArray FileHandle::readDataToEndOfFile()

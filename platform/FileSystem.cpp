@@ -23,9 +23,14 @@ std::optional<FileId> createExclusive(const QString& path)
         return std::nullopt;
     struct stat st {};
     const bool ok = ::fstat(fd, &st) == 0;
+    const int error = errno;
     ::close(fd);
-    if (!ok)
+    if (!ok) {
+        // Ours, and of no use unnamed: gone again.
+        ::unlink(QFile::encodeName(path).constData());
+        errno = error == EEXIST ? EIO : error;
         return std::nullopt;
+    }
     return FileId{st.st_dev, st.st_ino};
 }
 

@@ -199,14 +199,21 @@ bool Task::waitCollecting(FileHandle* from, QByteArray* into, int limitMs)
 {
     if (!watcher_)
         return true;
+    constexpr qsizetype kMostKept = 8 * 1024 * 1024; // more is read, but not kept
+    const auto collect = [&](bool* atEnd) {
+        const QByteArray chunk = from->readAvailableNow(atEnd);
+        if (into->size() < kMostKept)
+            into->append(chunk.left(kMostKept - into->size()));
+    };
     QDeadlineTimer deadline(limitMs);
     bool open = from && from->fileDescriptor() >= 0;
     while (!watcher_->checkExited()) {
         if (deadline.hasExpired()) {
+            // Not waited for: a child stuck in the kernel may not even die of SIGKILL.
+            // The watcher hands it to the background reaper.
             kill();
-            watcher_->waitBlocking();
             if (open)
-                *into += from->readAvailableNow();
+                collect(nullptr);
             return false;
         }
         pollfd fds[2];
@@ -219,16 +226,16 @@ bool Task::waitCollecting(FileHandle* from, QByteArray* into, int limitMs)
         // Without an exit descriptor, look again every 20 ms.
         const int wait = exitFd >= 0 ? int(std::min<qint64>(deadline.remainingTime(), 1000)) : 20;
         if (::poll(fds, n, std::max(wait, 0)) < 0 && errno != EINTR)
-            break;
+            ::poll(nullptr, 0, 20); // never a busy loop; the deadline still holds
         if (open) {
             bool atEnd = false;
-            *into += from->readAvailableNow(&atEnd);
+            collect(&atEnd);
             open = !atEnd;
         }
     }
-    watcher_->waitBlocking();
+    watcher_->waitBlocking(); // reaped already: only announces the end
     if (open)
-        *into += from->readAvailableNow();
+        collect(nullptr);
     return true;
 }
 

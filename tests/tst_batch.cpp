@@ -218,6 +218,7 @@ void BatchTest::twoFilesAtOnce()
     QVERIFY(makeTone(d.filePath("a.wav"), 6.0, 2)); // wants the same output name
     QVERIFY(makeTone(d.filePath("b.wav"), 1.0, 1));
     QVERIFY(QFile::copy(path("notes.txt"), d.filePath("notes.txt")));
+    QCOMPARE(::mkfifo(QFile::encodeName(d.filePath("fifo.wav")).constData(), 0644), 0);
     auto& ui = c->outlets();
     ui.cmbJobs->setCurrentIndex(1);
     QCOMPARE(ui.cmbJobs->currentText(), QStringLiteral("2 files"));
@@ -230,10 +231,16 @@ void BatchTest::twoFilesAtOnce()
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] { most = std::max(most, alive()); });
     sampler.start(5);
-    c->startnow({d.filePath("a.flac"), d.filePath("a.wav"), d.filePath("b.wav"), d.filePath("notes.txt")});
+    c->startnow({d.filePath("a.flac"), d.filePath("a.wav"), d.filePath("fifo.wav"), d.filePath("b.wav"),
+                 d.filePath("notes.txt")});
     QVERIFY(waitForAlerts(1));
     QCOMPARE(c->jobs(), 2);
-    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed.\n1 file was not audio and was skipped."));
+    QCOMPARE(dialogs->alerts[0].informative,
+             "Conversion Completed.\n1 of 5 files failed; the console has the details.\n"
+             "1 file was not audio and was skipped.\n\n"
+                 + d.filePath("fifo.wav") + ": left out: it is a FIFO, not a regular file");
+    QVERIFY(ui.pb->isHidden());
+    QCOMPARE(c->mainWindow()->windowTitle(), QStringLiteral("Qelvanto"));
     for (const char* out : {"a.mp3", "a 1.mp3", "b.mp3"})
         QVERIFY2(probeAudio(d.filePath("Converted/") + out).ok, out);
     QCOMPARE(QDir(d.filePath("Converted")).entryList(QDir::Files).size(), 3);
@@ -279,17 +286,21 @@ void BatchTest::encoderThatCannotServe_data()
     QTest::addColumn<bool>("executable");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("says");
-    QTest::newRow("missing") << QByteArray() << true << "The encoder is missing" << "\"ffmpeg\" was not found";
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("missing") << QByteArray() << true << "The encoder is missing" << "\"ffmpeg\" was not found" << 1;
     QTest::newRow("not executable") << QByteArray("exit 0\n") << false << "The encoder cannot be run"
-                                    << "it is not executable";
-    QTest::newRow("cannot start") << QByteArray("exit 127\n") << true << "The encoder cannot be run"
-                                  << "ended with code 127";
+                                    << "it is not executable" << 1;
+    for (int jobs : {1, 2})
+        QTest::addRow("cannot start, %d at once", jobs) << QByteArray("exit 127\n") << true
+                                                         << "The encoder cannot be run" << "ended with code 127" << jobs;
     // It exits 0 as it does on a full disk, and writes nothing. Its probe sees audio
     // only when its standard input is not the terminal's but /dev/null.
-    QTest::newRow("claims success") << QByteArray("if [ $# -eq 3 ]; then [ \"$(readlink /proc/$$/fd/0)\" = /dev/null ] || exit 1;"
-                                                  " echo '  Duration: 00:00:01.00, x' >&2;"
-                                                  " echo '  Stream #0:0: Audio: pcm' >&2; exit 1; fi\nexit 0\n")
-                                    << true << "Complete" << "2 of 2 files failed";
+    for (int jobs : {1, 2})
+        QTest::addRow("claims success, %d at once", jobs)
+            << QByteArray("if [ $# -eq 3 ]; then [ \"$(readlink /proc/$$/fd/0)\" = /dev/null ] || exit 1;"
+                          " echo '  Duration: 00:00:01.00, x' >&2;"
+                          " echo '  Stream #0:0: Audio: pcm' >&2; exit 1; fi\nexit 0\n")
+            << true << "Complete" << "2 of 2 files failed" << jobs;
 }
 
 void BatchTest::encoderThatCannotServe()
@@ -298,6 +309,10 @@ void BatchTest::encoderThatCannotServe()
     QFETCH(bool, executable);
     QFETCH(QString, message);
     QFETCH(QString, says);
+    QFETCH(int, jobs);
+    if (jobs > BannerController::maxJobs())
+        QSKIP("fewer cores than files at once");
+    c->outlets().cmbJobs->setCurrentIndex(jobs - 1);
     QTemporaryDir fake;
     if (script.isEmpty())
         platform::setResourceSearchDirsOverride({fake.filePath("nowhere")});
@@ -321,6 +336,7 @@ void BatchTest::encoderThatCannotServe()
     QCOMPARE(c->getFileCount(), quint64(0));
     QVERIFY(!c->getSign());
     QCOMPARE(c->outlets().runButton->text(), QStringLiteral("Execute"));
+    QVERIFY(c->outlets().pb->isHidden());
     // Nothing written, nothing left behind: not even the reserved name.
     QVERIFY(!QFileInfo::exists(path("Converted/a.mp3")));
     QVERIFY(!QFileInfo::exists(path("Converted/c.mp3")));

@@ -30,6 +30,7 @@ private slots:
     void namingNeverReturnsATakenName();
     void reservedNamesOnDisk();
     void journeyDecisions();
+    void ownLinesAcrossChunks();
     void endJudgement_data();
     void endJudgement();
     void batchShare_data();
@@ -246,6 +247,23 @@ void EngineTest::journeyDecisions()
     QCOMPARE(decideProbe({false, true, -1, {}, "not found"}, audio).kind, ProbeDecision::EncoderUnusable);
     QCOMPARE(decideProbe({true, true, 127, {}, {}}, audio).kind, ProbeDecision::EncoderUnusable);
     QCOMPARE(decideProbe({true, false, 9, {}, {}}, audio).kind, ProbeDecision::LeftOut);
+}
+
+void EngineTest::ownLinesAcrossChunks()
+{
+    // A tag's key and value may come in two chunks; the value is still no progress line.
+    OwnLines lines;
+    QCOMPARE(lines.feed("Output #0, mp3:\n  Metadata:\n    title           : "), QStringList({"Output #0, mp3:", "  Metadata:"}));
+    const QString chunk = "time=99:00:00.00 No space left on device\nsize=  1kB time=00:00:05.00 bitrate=1\r";
+    QCOMPARE(lines.feed(chunk), QStringList{"size=  1kB time=00:00:05.00 bitrate=1"});
+    QVERIFY(lines.chunkBeganInForeignLine());
+    QCOMPARE(progressPercent(chunk, 10, lines.chunkBeganInForeignLine()), 50);
+    QCOMPARE(progressPercent(chunk, 10), 3564000); // without the hint: 99 hours against 10 seconds
+    // A line cut between chunks is whole once it ends.
+    QCOMPARE(lines.feed("size=  2kB ti"), QStringList{});
+    QVERIFY(!lines.chunkBeganInForeignLine());
+    QCOMPARE(lines.feed("me=00:00:06.00 x\r"), QStringList{"size=  2kB time=00:00:06.00 x"});
+    QVERIFY(!lines.chunkBeganInForeignLine());
 }
 
 void EngineTest::endJudgement_data()

@@ -74,6 +74,7 @@ class RobustTest : public WindowTest {
         QVERIFY(!c->getSign());
         QVERIFY(c->outlets().cmbFormat->isVisibleTo(c->mainWindow()));
         QVERIFY(!c->shellWrapper());
+        QVERIFY(c->outlets().pb->isHidden());
         // The runner reaps its child before it reports; nothing of ours may linger.
         QVERIFY2(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5000),
                  qPrintable(childProcesses().join(", ")));

@@ -235,12 +235,12 @@ void BannerController::batchStart(const QStringList& files, const QSet<qsizetype
     jobs_ = std::max(1, ui_.cmbJobs->currentIndex() + 1);
     report_.clear();
     abandoning_ = false;
+    nextFile_ = 0;
     qCDebug(lcEngine, "fileCounter: %llu", static_cast<unsigned long long>(fileCounter));
     if (jobs_ == 1 || fileCounter == 0) {
         convert();
         return;
     }
-    nextFile_ = 0;
     progress_ = QList<engine::FileProgress>(qsizetype(fileCounter));
     fillSlots();
 }
@@ -290,7 +290,7 @@ void BannerController::convert()
 
 void BannerController::fillSlots()
 {
-    if (filling_)
+    if (filling_ || jobs_ == 1)
         return;
     filling_ = true;
     while (!abandoning_ && runningJourneys() < jobs_ && nextFile_ < qsizetype(fileCounter))
@@ -402,8 +402,9 @@ void BannerController::journeyOutput(engine::Journey*, const QString& chunk)
     processAppendOutput(nullptr, chunk);
 }
 
-void BannerController::journeyError(engine::Journey*, const QString& chunk)
+void BannerController::journeyError(engine::Journey* journey, const QString& chunk)
 {
+    errorViewBeginsForeign_ = journey->errorChunkBeganInForeignLine();
     processAppendError(nullptr, chunk);
 }
 
@@ -487,7 +488,8 @@ void BannerController::advance(bool alert, bool queued)
 {
     if (jobs_ > 1) {
         ++finishedFiles;
-        showTitle();
+        if (finishedFiles < fileCounter)
+            showTitle();
         ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
         QTimer::singleShot(0, this, [this] { fillSlots(); });
         return;
@@ -634,7 +636,7 @@ void BannerController::timerFired(QTimer* timer)
     }
     const QString errorText = ui_.errorOutlet->toPlainText();
     qCDebug(lcEngine).noquote() << "Error2:" << errorText;
-    if (const auto percent = engine::progressPercent(errorText, TotalDuration)) {
+    if (const auto percent = engine::progressPercent(errorText, TotalDuration, errorViewBeginsForeign_)) {
         ui_.lblPbNow->setText(QStringLiteral("%1%").arg(*percent));
         // The bar cannot show more than full; the label does.
         ui_.pbBar->setValue(std::clamp(*percent, ui_.pbBar->minimum(), ui_.pbBar->maximum()));
@@ -811,6 +813,9 @@ void BannerController::endBatchOfConvert()
 void BannerController::endBatch(bool alert)
 {
     mainWindow_->setWindowTitle(kWindowTitle);
+    // A last file that never reached its conversion leaves the spinner of its preparing view.
+    if (!ui_.pb->isHidden())
+        stopSpinner();
     idleView();
     fileCounter = 0;
     finishedFiles = 0;

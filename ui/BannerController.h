@@ -170,6 +170,7 @@ private:
     QList<engine::FileProgress> progress_; // several at once: each file's share
     bool filling_ = false;
     bool abandoning_ = false;
+    bool errorViewBeginsForeign_ = false; // the error view's chunk began inside a dumped tag
     QTimer* progressTimer_ = nullptr;
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
 };
