@@ -66,15 +66,24 @@ qint64 residentBytes()
 }
 
 // Starts argv with stdout and stderr to the given descriptors (-1: /dev/null); waits.
+// An argument list as the C library takes it.
+struct Argv {
+    std::vector<QByteArray> bytes;
+    std::vector<char*> pointers;
+    explicit Argv(const QStringList& args)
+    {
+        for (const QString& a : args)
+            bytes.push_back(QFile::encodeName(a));
+        for (auto& b : bytes)
+            pointers.push_back(b.data());
+        pointers.push_back(nullptr);
+    }
+    char** data() { return pointers.data(); }
+};
+
 int runPlain(const QStringList& args, int outFd = -1, int errFd = -1, QByteArray* errText = nullptr)
 {
-    std::vector<QByteArray> bytes;
-    std::vector<char*> argv;
-    for (const QString& a : args)
-        bytes.push_back(QFile::encodeName(a));
-    for (auto& b : bytes)
-        argv.push_back(b.data());
-    argv.push_back(nullptr);
+    Argv argv(args);
     int errPipe[2] = {-1, -1};
     if (errText && pipe2(errPipe, O_CLOEXEC) != 0)
         return -1;
@@ -92,7 +101,7 @@ int runPlain(const QStringList& args, int outFd = -1, int errFd = -1, QByteArray
     else
         posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = -1;
-    const int rc = posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ);
+    const int rc = posix_spawn(&pid, argv.data()[0], &fa, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&fa);
     if (errText) {
         ::close(errPipe[1]);
@@ -212,21 +221,14 @@ qint64 plainParallelBatch(const QStringList& files, int k)
         runPlain({encoderPath(), "-y", "-i", input}, -1, -1, &probe);
         const QString output = engine::outputPath(input, s);
         QFile(output).open(QIODevice::WriteOnly); // reserved, as the program does
-        const QStringList args = engine::splitArguments(engine::commandText(encoderPath(), input, output, s));
-        std::vector<QByteArray> bytes;
-        std::vector<char*> argv;
-        for (const QString& a : args)
-            bytes.push_back(QFile::encodeName(a));
-        for (auto& b : bytes)
-            argv.push_back(b.data());
-        argv.push_back(nullptr);
+        Argv argv(engine::splitArguments(engine::commandText(encoderPath(), input, output, s)));
         posix_spawn_file_actions_t fa;
         posix_spawn_file_actions_init(&fa);
         posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
         posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
         pid_t pid = -1;
-        if (posix_spawn(&pid, argv[0], &fa, nullptr, argv.data(), environ) == 0)
+        if (posix_spawn(&pid, argv.data()[0], &fa, nullptr, argv.data(), environ) == 0)
             ++running;
         posix_spawn_file_actions_destroy(&fa);
     }

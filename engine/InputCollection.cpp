@@ -9,11 +9,6 @@
 
 namespace engine {
 
-bool isExactName(const QByteArray& native)
-{
-    return QFile::encodeName(QFile::decodeName(native)) == native;
-}
-
 namespace {
 bool isAscii(const QByteArray& bytes)
 {

@@ -21,7 +21,4 @@ struct CollectedInputs {
 CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths);
 QStringList collectInputs(const QStringList& droppedPaths);
 
-// True when the bytes are a name that text holds unchanged.
-bool isExactName(const QByteArray& native);
-
 } // namespace engine
