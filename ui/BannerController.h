@@ -2,7 +2,6 @@
 #include "ModalDialogs.h"
 #include "engine/Journey.h"
 #include "engine/Outcome.h"
-#include "platform/FileSystem.h"
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
 #include "ui_MainWindow.h"
