@@ -1,11 +1,11 @@
 #include "app/Settings.h"
 
 #include "engine/TimeString.h"
+#include "platform/FileSystem.h"
 #include "platform/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
@@ -34,19 +34,15 @@ QString jobsFilePath()
 
 std::optional<std::optional<QString>> echoAndRead(const QString& path, std::FILE* out)
 {
-    std::FILE* f = std::fopen(QFile::encodeName(path).constData(), "r");
-    if (!f)
+    // A FIFO, a device or a link there, or a file grown large, reads as absent.
+    const auto bytes = platform::readSmallRegularFile(path, kMostFileBytes);
+    if (!bytes)
         return std::nullopt;
-    // Ends at EOF and at a byte 0xFF alike: both have all low 8 bits set.
-    for (int c = std::getc(f); (c & 0xff) != 0xff; c = std::getc(f))
-        std::putc(c, out);
+    // Ends at a byte 0xFF as at the end: both have all low 8 bits set.
+    const qsizetype end = bytes->indexOf('\xff');
+    std::fwrite(bytes->constData(), 1, size_t(end < 0 ? bytes->size() : end), out);
     std::fflush(out);
-    std::fclose(f);
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::optional<QString>();
-    return platform::decode(file.readAll(), platform::UTF8StringEncoding);
+    return platform::decode(*bytes, platform::UTF8StringEncoding);
 }
 
 std::array<std::optional<qint64>, 4> parseSelections(const std::optional<QString>& text)
@@ -75,11 +71,7 @@ bool showFolderFromText(const std::optional<QString>& text)
 bool saveSelections(const QString& text)
 {
     QDir().mkpath(settingsFolder());
-    QSaveFile file(settingFilePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    return platform::replaceFileAtomically(settingFilePath(), text.toUtf8());
 }
 
 int jobsFromText(const std::optional<QString>& text, int most)
@@ -93,30 +85,21 @@ int jobsFromText(const std::optional<QString>& text, int most)
 
 int readJobs(int most)
 {
-    QFile file(jobsFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return 1;
-    return jobsFromText(platform::decode(file.read(64), platform::UTF8StringEncoding), most);
+    const auto bytes = platform::readSmallRegularFile(jobsFilePath(), kMostFileBytes);
+    return jobsFromText(bytes ? platform::decode(*bytes, platform::UTF8StringEncoding) : std::nullopt, most);
 }
 
 bool saveJobs(int jobs)
 {
     QDir().mkpath(settingsFolder());
-    QSaveFile file(jobsFilePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QByteArray::number(jobs));
-    return file.commit();
+    return platform::replaceFileAtomically(jobsFilePath(), QByteArray::number(jobs));
 }
 
 bool writeFolderReminderOff()
 {
     QDir().mkpath(settingsFolder());
-    std::FILE* f = std::fopen(QFile::encodeName(folderFilePath()).constData(), "w");
-    if (!f)
-        return false;
-    const bool written = std::fwrite("NO", 2, 1, f) == 1;
-    return std::fclose(f) == 0 && written;
+    // Never through a link: one there would have its target truncated.
+    return platform::writeFileNoFollow(folderFilePath(), QByteArrayLiteral("NO"));
 }
 
 } // namespace settings

@@ -7,15 +7,18 @@
 
 namespace settings {
 
+// The settings files are a few bytes; anything larger is not ours.
+inline constexpr qint64 kMostFileBytes = 4096;
+
 // The settings folder, built afresh at every use.
 QString settingsFolder();
 QString settingFilePath(); // folder + "/setting.dat"
 QString folderFilePath();  // folder + "/folder.dat"
 QString jobsFilePath();    // folder + "/jobs.dat"
 
-// Opens the file, echoes its bytes to out until a byte 0xFF or the end, and then
-// reads it whole as UTF-8. Outer none: the file could not be opened. Inner none:
-// it is not valid UTF-8.
+// Reads the file, echoes its bytes to out until a byte 0xFF or the end, and gives
+// it whole as UTF-8. Outer none: no small regular file there (a link, a FIFO, a
+// device or a large file counts as none). Inner none: it is not valid UTF-8.
 std::optional<std::optional<QString>> echoAndRead(const QString& path, std::FILE* out = stdout);
 
 // The four selections of setting.dat: format, bitrate, rate, channel. Text that

@@ -1,8 +1,10 @@
 #include "ui/BannerController.h"
 #include "ui/MainWindow.h"
+#include "platform/FileSystem.h"
 #include "platform/Task.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -45,6 +47,9 @@ int main(int argc, char* argv[])
 {
     // Before anything starts a child: statuses are lost while SIGCHLD is ignored.
     platform::keepChildStatuses();
+    // Without HOME the settings would land in /; the account's own home is meant.
+    if (qEnvironmentVariableIsEmpty("HOME"))
+        qputenv("HOME", QFile::encodeName(platform::homeFolder()));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qelvanto"));
     QApplication::setDesktopFileName(QStringLiteral(QELVANTO_APP_ID));

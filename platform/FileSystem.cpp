@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -66,6 +67,82 @@ bool removeIfSame(const QString& path, const FileId& id, bool onlyIfEmpty)
     if (!st || (onlyIfEmpty && st->st_size != 0))
         return false;
     return ::unlink(QFile::encodeName(path).constData()) == 0;
+}
+
+std::optional<QByteArray> readSmallRegularFile(const QString& path, qint64 maxBytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes) {
+        QByteArray all(qsizetype(maxBytes) + 1, Qt::Uninitialized);
+        qsizetype got = 0;
+        for (;;) {
+            const ssize_t n = ::read(fd, all.data() + got, size_t(all.size() - got));
+            if (n > 0 && (got += n) < all.size())
+                continue;
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n >= 0 && got <= maxBytes) { // a file that grew past the bound is not read
+                all.resize(got);
+                bytes = all;
+            }
+            break;
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
+
+namespace {
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0)
+            done += n;
+        else if (!(n < 0 && errno == EINTR))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+bool writeFileNoFollow(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && writeAll(fd, bytes);
+    return ::close(fd) == 0 && ok;
+}
+
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QByteArray temp = QFile::encodeName(path) + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return false;
+    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    const bool written = writeAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || ::rename(temp.constData(), QFile::encodeName(path).constData()) != 0) {
+        ::unlink(temp.constData());
+        return false;
+    }
+    return true;
+}
+
+QString homeFolder()
+{
+    if (const QByteArray home = qgetenv("HOME"); !home.isEmpty())
+        return QFile::decodeName(home);
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir && *pw->pw_dir)
+        return QFile::decodeName(pw->pw_dir);
+    return QStringLiteral("/");
 }
 
 InputCheck inspectInput(const QString& path)

@@ -36,6 +36,22 @@ struct InputCheck {
 // cannot block or be disturbed.
 InputCheck inspectInput(const QString& path);
 
+// A small settings-like file: opened without following a link and without
+// blocking, and read only when it is a regular file of at most maxBytes. None
+// otherwise (no file, a link, a FIFO, a device, a folder, too large).
+std::optional<QByteArray> readSmallRegularFile(const QString& path, qint64 maxBytes);
+
+// Replaces the file's content without following a link at the path (a link
+// there makes the write fail). False on any failure.
+bool writeFileNoFollow(const QString& path, const QByteArray& bytes);
+
+// Writes a new file beside path and renames it over path: a reader sees the old
+// content or the new, never a part, and a link at path is replaced, not followed.
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes);
+
+// The home folder: $HOME, or the password database's entry when HOME is unset.
+QString homeFolder();
+
 // The system's words for an error number.
 QString errorText(int error);
 

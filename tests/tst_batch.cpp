@@ -502,6 +502,19 @@ void BatchTest::reminderOffWhenFolderDatCannotBeWritten()
     QCOMPARE(dialogs->alerts.size(), 1); // not asked again in this run
     QCOMPARE(dialogs->panelTitles.size(), 2);
     QVERIFY(QDir(dat).removeRecursively());
+    // A link there is not written through: its target keeps what it held.
+    QFile victim(path("victim"));
+    QVERIFY(victim.open(QIODevice::WriteOnly));
+    victim.write("keep me");
+    victim.close();
+    QVERIFY(QFile::link(path("victim"), dat));
+    c->applicationDidFinishLaunching();
+    dialogs->alertAnswers = {1000};
+    c->startnow({path("c.flac")});
+    QVERIFY(!c->showsFolderReminder());
+    QVERIFY(victim.open(QIODevice::ReadOnly));
+    QCOMPARE(victim.readAll(), QByteArray("keep me"));
+    QFile::remove(dat);
 }
 
 QTEST_MAIN(BatchTest)

@@ -21,6 +21,8 @@
 #include <QThread>
 
 #include <csignal>
+#include <functional>
+#include <sys/stat.h>
 
 class InputTest : public QObject {
     Q_OBJECT
@@ -311,6 +313,24 @@ void InputTest::settingsOddFiles()
         QVERIFY(j.open(QIODevice::ReadOnly));
         QCOMPARE(j.readAll(), k.jobsSaved);
     }
+    // What is not a small regular file reads as absent and is never echoed; the
+    // save replaces it with a file and leaves whatever a link named alone.
+    const struct { const char* name; std::function<bool(const QString&)> make; } odd[] = {
+        {"FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0; }},
+        {"link to /dev/zero", [](const QString& p) { return QFile::link("/dev/zero", p); }},
+        {"200 MB", [](const QString& p) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.resize(200 << 20); }},
+    };
+    for (const auto& k : odd) {
+        QTemporaryDir home;
+        QVERIFY(QDir().mkpath(home.filePath("Qelvanto")));
+        for (const char* name : {"setting.dat", "folder.dat", "jobs.dat"})
+            QVERIFY2(k.make(home.filePath(QStringLiteral("Qelvanto/") + name)), k.name);
+        QCOMPARE(runProgram(home.path()), QByteArray());
+        QFile s(home.filePath("Qelvanto/setting.dat"));
+        QVERIFY2(!s.symLinkTarget().size() && s.open(QIODevice::ReadOnly), k.name);
+        QCOMPARE(s.readAll(), QByteArray("0,5,2,1"));
+    }
+    QVERIFY(QFileInfo("/dev/zero").exists() && !QFileInfo("/dev/zero").isFile());
 }
 
 void InputTest::windowIdentityAndWebLink()
