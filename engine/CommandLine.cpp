@@ -81,13 +81,19 @@ QString outputPath(const QString& inputPath, const ConversionSettings& settings,
     return firstFreeName(outputName(inputPath, settings), exists);
 }
 
-ReservedName reserveFreeName(const NameParts& name)
+ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink)
 {
+    const qsizetype slash = name.base.lastIndexOf(QLatin1Char('/'));
+    const QString folderPath = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : name.base.left(slash);
+    // Looked up and created in the folder as it was opened, never through a link there.
+    const platform::Folder folder(folderPath, folderMayBeLink);
+    if (!folder.isOpen())
+        return {name.base + name.extension, std::nullopt, folder.error()};
     QSet<QString> lost; // taken between the look and the creation
-    const ExistsFn taken = [&](const QString& p) { return lost.contains(p) || pathExists(p); };
+    const ExistsFn taken = [&](const QString& p) { return lost.contains(p) || folder.has(lastPathComponent(p)); };
     for (;;) {
         const QString candidate = firstFreeName(name, taken);
-        if (auto id = platform::createExclusive(candidate))
+        if (auto id = folder.createExclusive(lastPathComponent(candidate)))
             return {candidate, id, 0};
         if (errno != EEXIST)
             return {candidate, std::nullopt, errno};

@@ -60,7 +60,8 @@ struct ReservedName {
     // since nobody else can create the file either.
     bool encoderMayTry() const;
 };
-ReservedName reserveFreeName(const NameParts& name);
+// folderMayBeLink: the folder was chosen by the user, who may have chosen a link.
+ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink = false);
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,
                     const ConversionSettings& settings);

@@ -3,56 +3,112 @@
 #include "platform/Log.h"
 #include "platform/Task.h"
 
+#include <QTimer>
+
 namespace engine {
 
 namespace {
-EncoderRun run(const QString& encoderPath, const QStringList& arguments, bool readError, int limitMs)
-{
-    EncoderRun result;
-    std::shared_ptr<platform::Pipe> pipe;
-    if (readError && !(pipe = platform::Pipe::create())) {
-        result.launchError = QStringLiteral("no pipe for the encoder's output");
-        return result;
-    }
-    platform::Task task;
-    task.setLaunchPath(encoderPath);
-    task.setArguments(arguments);
-    // The terminal is not the encoder's: started in a terminal's background, a
-    // child that changed its modes would stop us all.
-    if (auto null = platform::FileHandle::openNullDevice())
-        task.setStandardInput(null);
-    if (pipe)
-        task.setStandardError(pipe);
-    try {
-        task.launch();
-    } catch (const platform::LaunchError& e) {
-        result.launchError = e.reason();
-        return result;
-    }
-    result.launched = true;
-    result.finished = task.waitCollecting(pipe ? pipe->fileHandleForReading() : nullptr, &result.errorBytes, limitMs);
-    result.status = task.terminationStatus();
-    return result;
-}
+constexpr qsizetype kMostKept = 8 * 1024 * 1024; // more is read, but not kept
 } // namespace
 
-EncoderRun probeRun(const QString& encoderPath, const QString& path, int limitMs)
+EncoderRun* EncoderRun::probe(const QString& encoder, const QString& path, QObject* parent, int limitMs)
 {
-    EncoderRun r = run(encoderPath, {QStringLiteral("-y"), QStringLiteral("-i"), path}, true, limitMs);
-    if (!r.launched)
-        qCDebug(lcEngine).noquote() << "Probe not launched:" << r.launchError;
-    return r;
+    return new EncoderRun(encoder, {encoder, QStringLiteral("-y"), QStringLiteral("-i"), path}, true, limitMs, parent);
 }
 
-EncoderRun decodeRun(const QString& encoderPath, const QString& input, const QString& wavPath, int limitMs)
+EncoderRun* EncoderRun::decode(const QString& encoder, const QString& input, const QString& wavPath, QObject* parent,
+                               int limitMs)
 {
-    EncoderRun r = run(encoderPath,
-                       {QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-f"),
-                        QStringLiteral("wav"), wavPath},
-                       false, limitMs);
-    if (!r.launched)
-        qCDebug(lcEngine).noquote() << "Decode not launched:" << r.launchError;
-    return r;
+    return new EncoderRun(encoder,
+                          {encoder, QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-f"),
+                           QStringLiteral("wav"), wavPath},
+                          false, limitMs, parent);
+}
+
+EncoderRun::EncoderRun(const QString&, QStringList arguments, bool readsError, int limitMs, QObject* parent)
+    : QObject(parent), arguments_(std::move(arguments)), readsError_(readsError), limitMs_(limitMs)
+{
+}
+
+EncoderRun::~EncoderRun()
+{
+    // A run still going is not waited for; it must not report to us.
+    if (runner_) {
+        runner_->setDelegate(nullptr);
+        runner_->setRawErrorObserver(nullptr);
+        if (!ended_)
+            runner_->killProcess();
+    }
+}
+
+void EncoderRun::start()
+{
+    // The terminal is not the encoder's: started in a terminal's background, a
+    // child that changed its modes would stop us all. Its other streams are ours.
+    using platform::FileHandle;
+    const auto inherited = [](int fd) { return std::make_shared<FileHandle>(fd, false); };
+    const auto null = FileHandle::openNullDevice();
+    runner_ = KVShellWrapper::create(null ? KVShellWrapper::Stream(null) : KVShellWrapper::Stream(), inherited(1),
+                                     readsError_ ? KVShellWrapper::Stream() : KVShellWrapper::Stream(inherited(2)),
+                                     std::nullopt, std::nullopt, arguments_, nullptr);
+    runner_->setDelegate(this);
+    runner_->setChildMemoryLimit(platform::defaultChildMemoryLimit());
+    if (readsError_)
+        runner_->setRawErrorObserver([this](const QByteArray& bytes) {
+            if (result_.errorBytes.size() < kMostKept)
+                result_.errorBytes.append(bytes.left(kMostKept - result_.errorBytes.size()));
+        });
+    try {
+        runner_->startProcess();
+    } catch (const std::exception& e) {
+        result_.launchError = exceptionReason(e);
+        qCDebug(lcEngine).noquote() << "Encoder not launched:" << result_.launchError;
+        runner_->setDelegate(nullptr);
+        ended_ = true;
+        QTimer::singleShot(0, this, [this] { emit finished(); });
+        return;
+    }
+    result_.launched = true;
+    // Past its limit the run is killed and not waited for: a child stuck in the
+    // kernel may not even die of SIGKILL. The background reaper takes it.
+    QTimer::singleShot(limitMs_, this, [this] {
+        if (ended_)
+            return;
+        result_.finished = false;
+        runner_->setDelegate(nullptr);
+        runner_->killProcess();
+        report();
+    });
+}
+
+void EncoderRun::stop()
+{
+    if (!running() || result_.stopped)
+        return;
+    result_.stopped = true;
+    runner_->stopProcess();
+    // The runner kills the group 5 s after SIGTERM; its end is then reported at
+    // once, or 2 s later at most while a helper holds its pipes.
+    QTimer::singleShot(KVShellWrapper::kKillAfterMs + KVShellWrapper::kEndGraceMs + 1000, this, [this] {
+        if (!ended_) {
+            runner_->setDelegate(nullptr);
+            report();
+        }
+    });
+}
+
+void EncoderRun::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
+{
+    result_.status = status;
+    report();
+}
+
+void EncoderRun::report()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    emit finished();
 }
 
 } // namespace engine

@@ -1,17 +1,25 @@
 #pragma once
+#include "runner/KVShellWrapper.h"
+#include "runner/KVShellWrapperDelegate.h"
+
 #include <QByteArray>
+#include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 namespace engine {
 
-// How long a synchronous run of the encoder may hold the window. A probe only
-// reads a file's head; a decode run reads it whole.
+// How long a run of the encoder that only reads may take. A probe reads a file's
+// head; a decode run reads it whole.
 inline constexpr int kProbeLimitMs = 60'000;
 inline constexpr int kDecodeLimitMs = 600'000;
 
-struct EncoderRun {
+struct EncoderRunResult {
     bool launched = false;  // false: the encoder could not be started at all
-    bool finished = true;   // false: it ran past its limit and was killed
+    bool finished = true;   // false: it ran past its limit and was given up
+    bool stopped = false;   // ended by stop()
     int status = -1;        // exit status; -1 when it could not be learned
     QByteArray errorBytes;  // its standard error (probe runs only)
     QString launchError;    // why it could not be started
@@ -21,11 +29,42 @@ struct EncoderRun {
     bool cannotRun() const { return !launched || status == 126 || status == 127; }
 };
 
-// The probe run: the encoder with "-y", "-i", path; standard input /dev/null.
-EncoderRun probeRun(const QString& encoderPath, const QString& path, int limitMs = kProbeLimitMs);
+// One run of the encoder that only reads: the probe ("-y", "-i", path; standard
+// error read) or the decode run into a WAV file ("-y", "-i", input, "-f", "wav",
+// file; nothing read). Standard input is /dev/null. It never blocks: finished()
+// follows on the event loop, exactly once, also when it could not start.
+class EncoderRun : public QObject, public KVShellWrapperDelegate {
+    Q_OBJECT
+public:
+    static EncoderRun* probe(const QString& encoder, const QString& path, QObject* parent, int limitMs = kProbeLimitMs);
+    static EncoderRun* decode(const QString& encoder, const QString& input, const QString& wavPath, QObject* parent,
+                              int limitMs = kDecodeLimitMs);
+    ~EncoderRun() override;
 
-// The decode run into a WAV file: "-y", "-i", input, "-f", "wav", wavPath.
-EncoderRun decodeRun(const QString& encoderPath, const QString& input, const QString& wavPath,
-                     int limitMs = kDecodeLimitMs);
+    void start();
+    // Ends the run: SIGTERM to its process group, SIGKILL 5 s later.
+    void stop();
+    bool running() const { return runner_ && !ended_; }
+    const EncoderRunResult& result() const { return result_; }
+
+signals:
+    void finished();
+
+private:
+    EncoderRun(const QString& encoder, QStringList arguments, bool readsError, int limitMs, QObject* parent);
+    void report();
+
+    void processAppendOutput(KVShellWrapper*, const QVariant&) override {}
+    void processAppendError(KVShellWrapper*, const QString&) override {}
+    void processStarted(KVShellWrapper*) override {}
+    void processFinishedWithTerminationStatus(KVShellWrapper*, int status) override;
+
+    QStringList arguments_; // the encoder first
+    bool readsError_;
+    int limitMs_;
+    std::shared_ptr<KVShellWrapper> runner_;
+    EncoderRunResult result_;
+    bool ended_ = false;
+};
 
 } // namespace engine

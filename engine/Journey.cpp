@@ -1,12 +1,10 @@
 #include "engine/Journey.h"
 
+#include "engine/FileWork.h"
 #include "engine/ProbeText.h"
-#include "engine/Progress.h"
 #include "engine/TimeString.h"
 #include "platform/Log.h"
 #include "platform/TextCodec.h"
-
-#include <QDir>
 
 #include <cerrno>
 #include <stdexcept>
@@ -22,17 +20,30 @@ std::optional<FileOutcome> decideInput(const QString& input, bool exactName, con
                            QStringLiteral("its name is not valid UTF-8, so it cannot be handed to the encoder unchanged"), {}};
     switch (check.kind) {
     case platform::InputKind::Regular:
-        return std::nullopt;
+        break;
     case platform::InputKind::NotRegular:
         return FileOutcome{input, Outcome::LeftOut, {}, 0, check.reason, {}};
     case platform::InputKind::Unreadable:
         return FileOutcome{input, Outcome::Unreadable, {}, 0, check.reason,
                            QStringLiteral("it cannot be read (%1)").arg(check.reason)};
     }
+    if (namesOtherFiles(check.head))
+        return FileOutcome{input, Outcome::LeftOut, {}, 0,
+                           QStringLiteral("it is a playlist, which would make the encoder open the files it names"), {}};
     return std::nullopt;
 }
 
-ProbeDecision decideProbe(const EncoderRun& probe, const QString& ownText)
+bool namesOtherFiles(const QByteArray& head)
+{
+    QByteArray h = head.startsWith("\xef\xbb\xbf") ? head.mid(3) : head;
+    h = h.trimmed();
+    // HLS and other extended playlists, concatenation lists, DASH manifests and
+    // session descriptions: each makes the encoder open files or addresses it names.
+    return h.startsWith("#EXTM3U") || h.startsWith("ffconcat version") || h.startsWith("v=0\n")
+        || h.startsWith("v=0\r\n") || (h.startsWith("<") && h.contains("<MPD"));
+}
+
+ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts)
 {
     if (probe.cannotRun())
         return {ProbeDecision::EncoderUnusable,
@@ -42,9 +53,9 @@ ProbeDecision decideProbe(const EncoderRun& probe, const QString& ownText)
         return {ProbeDecision::LeftOut,
                 QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(kProbeLimitMs / 1000),
                 std::nullopt};
-    if (!acceptsProbe(ownText))
+    if (!facts.opened || !facts.audio)
         return {ProbeDecision::NotAudio, {}, std::nullopt};
-    return {ProbeDecision::Accept, {}, durationText(ownText)};
+    return {ProbeDecision::Accept, {}, facts.durationText};
 }
 
 FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts& f)
@@ -88,117 +99,231 @@ int batchPercent(const QList<FileProgress>& files)
 
 // ---- the journey ------------------------------------------------------------
 
-Journey::Journey(Setup setup, JourneyHost* host) : setup_(std::move(setup)), host_(host) {}
+namespace {
+constexpr qsizetype kHeadBytes = 1024; // enough to know a playlist
+
+QString withoutTrailingSlash(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
+// Gone again when it is still the empty file we made; true when something was removed.
+bool releaseReserved(const QString& path, const std::optional<platform::FileId>& id)
+{
+    return id && platform::removeIfSame(path, *id, true);
+}
+} // namespace
+
+struct Journey::Examined {
+    platform::MadeFolder converted;
+    platform::InputCheck check;
+};
+
+Journey::Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd)
+    : setup_(std::move(setup)), host_(host), onEnd_(std::move(onEnd))
+{
+}
 
 Journey::~Journey()
 {
     // A conversion may outlive its journey; it must not report to a dead one.
-    if (runner_)
+    if (runner_) {
         runner_->setDelegate(nullptr);
+        runner_->setRawErrorObserver(nullptr);
+    }
 }
 
 void Journey::start()
 {
-    const QString& input = setup_.input;
-    // The fallback writes its temporary file in the Converted folder, whatever the output folder.
-    QDir().mkdir(convertedFolder(input));
     host_->journeyPreparing(this);
+    const QString input = setup_.input;
+    const bool exact = setup_.exactName;
+    offThread(
+        this,
+        [input, exact] {
+            // The fallback writes its temporary file in the Converted folder, whatever the output folder.
+            Examined e{platform::makeFolder(withoutTrailingSlash(convertedFolder(input))), {}};
+            // A name text cannot hold unchanged is not looked at: it would be another file.
+            if (exact)
+                e.check = platform::inspectInput(input, kHeadBytes);
+            return e;
+        },
+        [this](const Examined& e) { examined(e); });
+}
 
-    // A name text cannot hold unchanged is not looked at: it would be another file.
-    if (auto out = decideInput(input, setup_.exactName,
-                               setup_.exactName ? platform::inspectInput(input) : platform::InputCheck{})) {
-        end(Ending::LeftOut, *out);
-        return;
-    }
-    const EncoderRun probe = probeRun(setup_.encoder, input);
+void Journey::examined(const Examined& e)
+{
+    if (stopRequested_)
+        return endStopped();
+    if (auto out = decideInput(setup_.input, setup_.exactName, e.check))
+        return end(Ending::LeftOut, *out);
+    convertedUsable_ = e.converted.state == platform::FolderState::Ready;
+    const QString folder = withoutTrailingSlash(convertedFolder(setup_.input));
+    // Results beside the input go into Converted; never through a link, never into a file.
+    if (setup_.settings.outputChoice == kOriginalFolder
+        && (e.converted.state == platform::FolderState::Link || e.converted.state == platform::FolderState::NotFolder))
+        return end(Ending::LeftOut,
+                   {setup_.input, Outcome::LeftOut, {}, 0,
+                    e.converted.state == platform::FolderState::Link
+                        ? QStringLiteral("its Converted folder %1 is a link, which is not followed").arg(folder)
+                        : QStringLiteral("%1, where its Converted folder goes, is not a folder").arg(folder),
+                    {}});
+    runEncoder(EncoderRun::probe(setup_.encoder, setup_.input, this), &Journey::probed);
+}
+
+void Journey::runEncoder(EncoderRun* run, void (Journey::*then)())
+{
+    run_ = run;
+    connect(run_, &EncoderRun::finished, this, then);
+    run_->start();
+}
+
+void Journey::probed()
+{
+    const EncoderRunResult probe = run_->result();
+    run_->deleteLater();
+    run_ = nullptr;
     const QString probeText = decodeProbeBytes(probe.errorBytes);
     qCDebug(lcEngine).noquote() << "Grep:" << probeText;
-    const QString ownText = encoderOwnText(withoutPath(probeText, input));
+    const QString ownText = encoderOwnText(withoutPath(probeText, asEncoderPrintsIt(setup_.input)));
     qCDebug(lcEngine, "RangeErr: %lld", qlonglong(invalidDataRangeLength(ownText)));
-    const ProbeDecision decision = decideProbe(probe, ownText);
+    if (stopRequested_)
+        return endStopped();
+    tagLines_ = markerLines(ownText);
+    const ProbeDecision decision = decideProbe(probe, parseInputDump(probeText, setup_.input));
     switch (decision.kind) {
     case ProbeDecision::EncoderUnusable:
-        end(Ending::EncoderUnusable, {input, Outcome::Failed, {}, -1, decision.reason, {}});
-        return;
+        return end(Ending::EncoderUnusable, {setup_.input, Outcome::Failed, {}, -1, decision.reason, {}});
     case ProbeDecision::LeftOut:
-        end(Ending::LeftOut, {input, Outcome::Unreadable, {}, 0, decision.reason, {}});
-        return;
+        return end(Ending::LeftOut, {setup_.input, Outcome::Unreadable, {}, 0, decision.reason, {}});
     case ProbeDecision::NotAudio:
-        end(Ending::NotAudio, {input, Outcome::NotAudio, {}, 0, {}, {}});
-        return;
+        return end(Ending::NotAudio, {setup_.input, Outcome::NotAudio, {}, 0, {}, {}});
     case ProbeDecision::Accept:
         break;
     }
-
     qCDebug(lcEngine).noquote() << "TotalDuration:" << decision.durationText.value_or(QString());
     if (decision.durationText && *decision.durationText == QLatin1String("N/A"))
-        wavFallback();
-    else
-        totalDuration_ = decision.durationText ? durationSeconds(*decision.durationText).value_or(0) : 0;
+        return fallback();
+    totalDuration_ = decision.durationText ? durationSeconds(*decision.durationText).value_or(0) : 0;
+    reserveOutput();
+}
 
+// The input states no duration: it is decoded whole into a temporary WAV file,
+// whose own header states it.
+void Journey::fallback()
+{
+    if (!convertedUsable_) {
+        qCDebug(lcEngine) << "No Converted folder for the temporary file";
+        return reserveOutput();
+    }
+    // Only a name that held nothing, created by us, and removed only while it is
+    // still the file we made: a user's own file or a link there is never touched.
+    offThread(
+        this, [input = setup_.input] { return reserveFreeName(temporaryWavName(input)); },
+        [this](const ReservedName& wav) {
+            wav_ = wav;
+            if (!wav.id) {
+                qCDebug(lcEngine).noquote() << "No temporary file at" << wav.path << ":" << platform::errorText(wav.error);
+                return stopRequested_ ? endStopped() : reserveOutput();
+            }
+            if (stopRequested_)
+                return decoded();
+            runEncoder(EncoderRun::decode(setup_.encoder, setup_.input, wav.path, this), &Journey::decoded);
+        });
+}
+
+void Journey::decoded()
+{
+    if (run_) {
+        run_->deleteLater();
+        run_ = nullptr;
+    }
+    if (!stopRequested_)
+        return runEncoder(EncoderRun::probe(setup_.encoder, wav_.path, this), &Journey::temporaryProbed);
+    offThread(
+        this, [wav = wav_] { return platform::removeIfSame(wav.path, *wav.id, false); },
+        [this](bool) { endStopped(); });
+}
+
+void Journey::temporaryProbed()
+{
+    const QString text = decodeProbeBytes(run_->result().errorBytes);
+    run_->deleteLater();
+    run_ = nullptr;
+    const auto duration = parseInputDump(text, wav_.path).durationText;
+    qCDebug(lcEngine).noquote() << "TotalDuration:" << duration.value_or(QString());
+    totalDuration_ = duration ? durationSeconds(*duration).value_or(0) : 0;
+    offThread(
+        this, [wav = wav_] { return platform::removeIfSame(wav.path, *wav.id, false); },
+        [this](bool) { stopRequested_ ? endStopped() : reserveOutput(); });
+}
+
+void Journey::reserveOutput()
+{
     host_->journeyConverting(this);
-    const ConversionSettings& s = setup_.settings;
     // Reserved now: no other file of the batch, and nothing else, can take the name.
-    const ReservedName reserved = reserveFreeName(outputName(input, s));
+    const bool chosenFolder = setup_.settings.outputChoice != kOriginalFolder;
+    offThread(
+        this,
+        [name = outputName(setup_.input, setup_.settings), chosenFolder] { return reserveFreeName(name, chosenFolder); },
+        [this](const ReservedName& reserved) { named(reserved); });
+}
+
+void Journey::named(const ReservedName& reserved)
+{
+    const QString& input = setup_.input;
     output_ = reserved.path;
     outputId_ = reserved.id;
-    if (!reserved.encoderMayTry()) {
-        end(Ending::LeftOut, {input, Outcome::LeftOut, {}, 0,
-                              QStringLiteral("its output %1 could not be created (%2)")
-                                  .arg(reserved.path, platform::errorText(reserved.error)),
-                              {}});
-        return;
-    }
+    if (stopRequested_)
+        return endAfterRelease(Ending::Stopped, {input, Outcome::Stopped, {}, 0, {}, {}});
+    if (!reserved.encoderMayTry())
+        return end(Ending::LeftOut, {input, Outcome::LeftOut, {}, 0,
+                                     QStringLiteral("its output %1 could not be created (%2)")
+                                         .arg(reserved.path, platform::errorText(reserved.error)),
+                                     {}});
+    const ConversionSettings& s = setup_.settings;
     qCDebug(lcEngine).noquote() << "FinalFile:" << output_;
     qCDebug(lcEngine, "channel: %d", s.channelIndex + 1);
     qCDebug(lcEngine).noquote() << "Rate:" << s.rate;
     qCDebug(lcEngine).noquote() << "Bitrate:" << s.bitrate;
     qCDebug(lcEngine).noquote() << "Format:" << s.format;
+    host_->journeyNamed(this);
     const QString command = commandText(setup_.encoder, input, output_, s);
     qCDebug(lcEngine).noquote() << "path:" << input;
     const QStringList arguments = host_->journeyArguments(this, command);
     for (const QString& a : arguments)
         qCDebug(lcEngine, "arg: %s \n", qUtf8Printable(a));
-    if (arguments.size() != kArgumentCount) {
-        end(Ending::LeftOut, {input, Outcome::LeftOut, {}, 0,
-                              QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
-                                  .arg(kArgumentSeparator),
-                              {}});
-        return;
-    }
+    if (arguments.size() != kArgumentCount)
+        return endAfterRelease(Ending::LeftOut,
+                               {input, Outcome::LeftOut, {}, 0,
+                                QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
+                                    .arg(kArgumentSeparator),
+                                {}});
     launch(arguments);
-}
-
-void Journey::wavFallback()
-{
-    // Only a name that held nothing, created by us, and removed only while it is
-    // still the file we made: a user's own file or a link there is never touched.
-    const ReservedName wav = reserveFreeName(temporaryWavName(setup_.input));
-    if (!wav.id) {
-        qCDebug(lcEngine).noquote() << "No temporary file at" << wav.path << ":" << platform::errorText(errno);
-        return;
-    }
-    decodeRun(setup_.encoder, setup_.input, wav.path);
-    const EncoderRun second = probeRun(setup_.encoder, wav.path);
-    const auto duration =
-        durationText(encoderOwnText(withoutPath(decodeProbeBytes(second.errorBytes), wav.path)));
-    qCDebug(lcEngine).noquote() << "TotalDuration:" << duration.value_or(QString());
-    totalDuration_ = duration ? durationSeconds(*duration).value_or(0) : 0;
-    platform::removeIfSame(wav.path, *wav.id, false);
 }
 
 void Journey::launch(const QStringList& arguments)
 {
     runner_ = setup_.makeRunner(arguments);
-    if (runner_)
+    if (runner_) {
         runner_->setDelegate(this);
+        runner_->setChildMemoryLimit(platform::defaultChildMemoryLimit());
+        conversionText_ = std::make_unique<ConversionText>(setup_.input, output_, tagLines_);
+        // The end is judged from every byte it writes, also those the views never get.
+        runner_->setRawErrorObserver([this](const QByteArray& bytes) {
+            conversionText_->feed(bytes);
+            if (const auto at = conversionText_->position())
+                position_ = *at;
+            speed_ = conversionText_->speed();
+        });
+    }
     host_->journeyRunnerMade(this);
     try {
-        if (!runner_) {
-            end(Ending::NoRunner,
-                {setup_.input, Outcome::Failed, {}, -1, QStringLiteral("the encoder could not be started"), {}});
-            return;
-        }
+        if (!runner_)
+            return endAfterRelease(Ending::NoRunner, {setup_.input, Outcome::Failed, {}, -1,
+                                                      QStringLiteral("the encoder could not be started"), {}});
         runner_->setOutputStringEncoding(platform::ASCIIStringEncoding);
         runner_->startProcess();
         host_->journeyLaunched(this, arguments);
@@ -206,18 +331,23 @@ void Journey::launch(const QStringList& arguments)
         qCDebug(lcEngine).noquote().nospace() << "Caught " << exceptionName(e) << ": " << exceptionReason(e);
         endingName_ = exceptionName(e);
         runner_->setDelegate(nullptr);
-        end(Ending::LaunchFailed,
-            {setup_.input, Outcome::Failed, {}, -1,
-             QStringLiteral("the encoder could not be started (%1)").arg(endingName_), {}});
+        runner_->setRawErrorObserver(nullptr);
+        endAfterRelease(Ending::LaunchFailed, {setup_.input, Outcome::Failed, {}, -1,
+                                               QStringLiteral("the encoder could not be started (%1)").arg(endingName_),
+                                               {}});
     }
 }
 
 void Journey::stop()
 {
-    if (!runner_ || ended_)
+    if (ended_ || stopRequested_)
         return;
     stopRequested_ = true;
-    runner_->stopProcess();
+    if (runner_)
+        runner_->stopProcess();
+    else if (run_)
+        run_->stop();
+    // Otherwise a step on the files is under way; it ends the journey when it returns.
 }
 
 void Journey::processStarted(KVShellWrapper*)
@@ -232,36 +362,55 @@ void Journey::processAppendOutput(KVShellWrapper*, const QVariant& chunk)
 
 void Journey::processAppendError(KVShellWrapper*, const QString& chunk)
 {
-    // Only the encoder's own lines count, never a dumped tag, wherever the chunk was cut.
-    for (const QString& line : errorLines_.feed(chunk)) {
-        if (line.contains(QLatin1String("No space left on device")))
-            sawNoSpace_ = true;
-        if (const QString said = lastDiagnosticLine(line); !said.isEmpty())
-            lastDiagnosticLine_ = said;
-        if (const auto time = progressTimeText(line)) {
-            try {
-                position_ = secondsForTimeString(*time);
-            } catch (const std::out_of_range&) {
-            }
-        }
-    }
     host_->journeyError(this, chunk);
 }
 
 void Journey::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
-    const std::optional<qint64> size =
-        outputId_ ? platform::sizeIfSame(output_, *outputId_) : platform::regularFileSize(output_);
-    end(Ending::Finished,
-        judgeEnd(setup_.input, output_, {status, stopRequested_, size, sawNoSpace_, lastDiagnosticLine_}));
+    conversionText_->finish();
+    struct Concluded {
+        FileOutcome outcome;
+        QString removed;
+    };
+    const ConversionText& text = *conversionText_;
+    offThread(
+        this,
+        [input = setup_.input, output = output_, id = outputId_, status, stopped = stopRequested_,
+         said = text.noSpaceSaid(), onlyTags = text.noSpaceOnlyInTagLines(), last = text.lastDiagnosticLine()] {
+            Concluded c;
+            const std::optional<qint64> size = id ? platform::sizeIfSame(output, *id) : platform::regularFileSize(output);
+            // Words a tag could hold count only where the disk really has no room.
+            bool noSpace = said;
+            if (!noSpace && onlyTags) {
+                const auto left = platform::availableBytes(deletingLastPathComponent(output));
+                noSpace = left && *left < kNearlyFullBytes;
+            }
+            c.outcome = judgeEnd(input, output, {status, stopped, size, noSpace, last});
+            // What did not convert does not keep the name of a finished file.
+            if (c.outcome.outcome != Outcome::Converted && id
+                && platform::removeIfSame(output, *id, false) && size && *size > 0)
+                c.removed = output;
+            return c;
+        },
+        [this](const Concluded& c) {
+            removedOutput_ = c.removed;
+            end(Ending::Finished, c.outcome);
+        });
 }
 
-// The empty file reserved for the output goes again when the encoder put nothing in it.
-void Journey::releaseOutput()
+void Journey::endAfterRelease(Ending ending, FileOutcome outcome)
 {
-    if (outputId_)
-        platform::removeIfSame(output_, *outputId_, true);
+    if (!outputId_)
+        return end(ending, std::move(outcome));
+    offThread(
+        this, [path = output_, id = outputId_] { return releaseReserved(path, id); },
+        [this, ending, outcome](bool) { end(ending, outcome); });
     outputId_.reset();
+}
+
+void Journey::endStopped()
+{
+    end(Ending::Stopped, {setup_.input, Outcome::Stopped, {}, 0, {}, {}});
 }
 
 void Journey::end(Ending ending, FileOutcome outcome)
@@ -271,9 +420,7 @@ void Journey::end(Ending ending, FileOutcome outcome)
     ended_ = true;
     ending_ = ending;
     outcome_ = std::move(outcome);
-    if (outcome_.outcome != Outcome::Converted)
-        releaseOutput();
-    host_->journeyEnded(this);
+    onEnd_(this);
 }
 
 } // namespace engine

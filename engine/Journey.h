@@ -19,8 +19,13 @@ namespace engine {
 // ---- the decisions of a journey: pure, so they can be read and tested alone ----
 
 // Before the probe: an input the encoder must never be given (a name text cannot
-// hold, anything but a regular file, a file that cannot be opened). None: go on.
+// hold, anything but a regular file, a file that cannot be opened, a list that
+// names other files). None: go on.
 std::optional<FileOutcome> decideInput(const QString& input, bool exactName, const platform::InputCheck& check);
+
+// A playlist or concatenation list: the encoder would open the files it names
+// (and one that names itself, for ever).
+bool namesOtherFiles(const QByteArray& head);
 
 // After the probe run.
 struct ProbeDecision {
@@ -28,13 +33,12 @@ struct ProbeDecision {
         EncoderUnusable, // the encoder itself cannot run: the batch stops
         LeftOut,         // the probe ran past its limit
         NotAudio,        // skipped quietly
-        Accept,          // converted; durationText as the probe stated it (none without one)
+        Accept,          // converted; durationText as the encoder stated it (none without one)
     } kind = NotAudio;
     QString reason;
     std::optional<QString> durationText;
 };
-// ownText: the probe's words without the path and without dumped tags.
-ProbeDecision decideProbe(const EncoderRun& probe, const QString& ownText);
+ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts);
 
 // After the conversion: converted only with result code 0 and a file that is not empty.
 struct EndFacts {
@@ -45,6 +49,9 @@ struct EndFacts {
     QString lastDiagnosticLine;
 };
 FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts& facts);
+
+// A file system this close to full has no room for the rest of a conversion.
+inline constexpr qint64 kNearlyFullBytes = 4 * 1024 * 1024;
 
 // The whole batch's percentage: each file weighted by its duration where known,
 // by the mean of the known ones where not; a finished file counts whole.
@@ -67,14 +74,17 @@ enum class Ending {
     LeftOut,         // never handed to the encoder; outcome().consoleReason says why
     NotAudio,        // skipped quietly
     EncoderUnusable, // the encoder cannot run; outcome().reason says why
+    Stopped,         // stopped before its conversion started
 };
 
-// What the window does at a journey's steps. A journey decides nothing about views.
+// What the window (or the terminal) does at a journey's steps. A journey decides
+// nothing about views.
 class JourneyHost {
 public:
     virtual ~JourneyHost() = default;
-    virtual void journeyPreparing(Journey* journey) = 0;  // about to be probed
+    virtual void journeyPreparing(Journey* journey) = 0;  // about to be examined
     virtual void journeyConverting(Journey* journey) = 0; // accepted; its duration is known
+    virtual void journeyNamed(Journey* journey) = 0;      // its output is settled and the settings logged
     // The argument list of the command text, as the window's command field gives it back.
     virtual QStringList journeyArguments(Journey* journey, const QString& commandText) = 0;
     virtual void journeyRunnerMade(Journey* journey) = 0; // before it starts
@@ -82,42 +92,48 @@ public:
     virtual void journeyLaunched(Journey* journey, const QStringList& arguments) = 0;
     virtual void journeyOutput(Journey* journey, const QString& chunk) = 0;
     virtual void journeyError(Journey* journey, const QString& chunk) = 0;
-    virtual void journeyEnded(Journey* journey) = 0; // exactly once
 };
 
 using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
 
-// Probe, decide, name, run, outcome: one input file from start to its single end.
-// The probe and the fallback run at start(); the conversion then runs on and the
-// end comes later, through the runner.
+// Examine, probe, decide, name, run, judge: one input file from start to its
+// single end. Every step that runs the encoder or touches the person's files runs
+// off the window's thread; the journey goes on when it ends.
 class Journey : public QObject, public KVShellWrapperDelegate {
     Q_OBJECT
 public:
     struct Setup {
         QString input;
+        qsizetype index = 0; // in the batch
         bool exactName = true;
         QString encoder;
         ConversionSettings settings;
         RunnerFactory makeRunner;
     };
-    Journey(Setup setup, JourneyHost* host);
+    Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd);
     ~Journey() override;
 
     void start();
-    // Stop: ends the running conversion; its end comes by the ordinary road.
+    // Ends whatever runs now: the conversion, or the probe or decode run; the file
+    // counts as stopped. The end comes by the ordinary road.
     void stop();
 
     const QString& input() const { return setup_.input; }
+    qsizetype index() const { return setup_.index; }
     qint32 totalDuration() const { return totalDuration_; }
     qint64 position() const { return position_; }
+    double speed() const { return speed_; }
+    const QString& output() const { return output_; }
     bool converting() const { return runner_ && !ended_; }
     bool ended() const { return ended_; }
     Ending ending() const { return ending_; }
     const FileOutcome& outcome() const { return outcome_; }
     QString endingName() const { return endingName_; }
+    // The unfinished output removed at the end, if any.
+    const QString& removedOutput() const { return removedOutput_; }
     const std::shared_ptr<KVShellWrapper>& runner() const { return runner_; }
     // The standard error chunk last passed on began inside a dumped tag's line.
-    bool errorChunkBeganInForeignLine() const { return errorLines_.chunkBeganInForeignLine(); }
+    bool errorChunkBeganInForeignLine() const { return conversionText_ && conversionText_->pieceBeganInForeignLine(); }
 
     // The runner's delegate.
     void processAppendOutput(KVShellWrapper* wrapper, const QVariant& chunk) override;
@@ -126,26 +142,41 @@ public:
     void processFinishedWithTerminationStatus(KVShellWrapper* wrapper, int status) override;
 
 private:
-    void wavFallback();
+    struct Examined;
+    void examined(const Examined& report);
+    void probed();
+    void fallback();
+    void reserveOutput();
+    void named(const ReservedName& reserved);
     void launch(const QStringList& arguments);
+    void runEncoder(EncoderRun* run, void (Journey::*then)());
+    void decoded();
+    void temporaryProbed();
+    // Ends the journey once the empty reserved output (if any) is gone again.
+    void endAfterRelease(Ending ending, FileOutcome outcome);
+    void endStopped();
     void end(Ending ending, FileOutcome outcome);
-    void releaseOutput();
 
     Setup setup_;
     JourneyHost* host_;
+    std::function<void(Journey*)> onEnd_;
+    bool convertedUsable_ = true; // the Converted folder is a folder we may write in
+    QSet<QString> tagLines_;      // probe lines that hold the texts the end is judged by
+    EncoderRun* run_ = nullptr;   // the probe or decode run going on
+    ReservedName wav_;            // the fallback's temporary file
     qint32 totalDuration_ = 0;
     qint64 position_ = 0;
+    double speed_ = 0;
     QString output_;
     std::optional<platform::FileId> outputId_; // the empty file reserved for the output
     std::shared_ptr<KVShellWrapper> runner_;
+    std::unique_ptr<ConversionText> conversionText_;
     bool stopRequested_ = false;
-    bool sawNoSpace_ = false;
-    QString lastDiagnosticLine_;
-    OwnLines errorLines_;
     bool ended_ = false;
     Ending ending_ = Ending::Finished;
     FileOutcome outcome_;
     QString endingName_;
+    QString removedOutput_;
 };
 
 } // namespace engine

@@ -2,18 +2,56 @@
 #include "engine/TimeString.h"
 #include "platform/Log.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace engine {
 
-QString withoutPath(const QString& probeText, const QString& path)
+QString asEncoderPrintsIt(const QString& path)
+{
+    QString printed = path;
+    for (QChar& c : printed)
+        if (c.unicode() < 0x08 || (c.unicode() > 0x0d && c.unicode() < 0x20))
+            c = QLatin1Char('?');
+    return printed;
+}
+
+QString withoutPath(const QString& text, const QString& path)
 {
     if (path.isEmpty())
-        return probeText;
-    QString text = probeText;
-    return text.remove(path);
+        return text;
+    QString stripped = text;
+    return stripped.remove(path);
+}
+
+PathEchoFilter::PathEchoFilter(QStringList paths)
+{
+    paths.removeAll(QString());
+    std::sort(paths.begin(), paths.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    paths_ = paths;
+    for (const QString& p : paths_)
+        keep_ = std::max(keep_, p.size() - 1);
+}
+
+QString PathEchoFilter::feed(const QString& piece)
+{
+    pending_ += piece;
+    for (const QString& p : std::as_const(paths_))
+        pending_.remove(p);
+    const qsizetype ready = std::max<qsizetype>(0, pending_.size() - keep_);
+    const QString out = pending_.left(ready);
+    pending_.remove(0, ready);
+    return out;
+}
+
+QString PathEchoFilter::finish()
+{
+    QString rest;
+    rest.swap(pending_);
+    return rest;
 }
 
 namespace {
@@ -41,7 +79,120 @@ std::optional<QString> ownLine(const QString& line, qsizetype& blockIndent)
     }
     return line;
 }
+
+qsizetype indentOf(const QString& line)
+{
+    qsizetype indent = 0;
+    while (indent < line.size() && line.at(indent) == QLatin1Char(' '))
+        ++indent;
+    return indent;
+}
+
+// The first line at a line start of the form "PREFIX FORMAT, WORD 'PATH':": the
+// header the encoder prints for an input ("from") or an output ("to"). Returns the
+// position just after it, or -1.
+qsizetype headerEnd(const QString& text, const QString& prefix, const QString& word, const QString& path)
+{
+    static const QRegularExpression format(QStringLiteral("^[A-Za-z0-9_,-]+$"));
+    const QString tail = QStringLiteral(", %1 '%2':").arg(word, asEncoderPrintsIt(path));
+    for (qsizetype at = text.indexOf(tail); at >= 0; at = text.indexOf(tail, at + 1)) {
+        const qsizetype end = at + tail.size();
+        if (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+            continue;
+        const qsizetype lineStart = text.lastIndexOf(QLatin1Char('\n'), at) + 1;
+        const QStringView line = QStringView(text).mid(lineStart, at - lineStart);
+        if (line.startsWith(prefix) && format.match(line.mid(prefix.size())).hasMatch())
+            return end;
+    }
+    return -1;
+}
+
+// Keys the encoder writes itself, which are no one's tags.
+bool isTechnicalKey(const QString& key)
+{
+    static const QSet<QString> keys{QStringLiteral("encoder"), QStringLiteral("duration"), QStringLiteral("handler_name"),
+                                    QStringLiteral("vendor_id"), QStringLiteral("language"),
+                                    QStringLiteral("creation_time"), QStringLiteral("major_brand"),
+                                    QStringLiteral("minor_version"), QStringLiteral("compatible_brands")};
+    return keys.contains(key.toLower());
+}
 } // namespace
+
+qsizetype outputHeaderEnd(const QString& text, const QString& outputPath)
+{
+    return headerEnd(text, QStringLiteral("Output #0, "), QStringLiteral("to"), outputPath);
+}
+
+InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath)
+{
+    static const QRegularExpression durationLine(QStringLiteral(
+        "^  Duration: (N/A|\\d+:\\d\\d:\\d\\d\\.\\d\\d)(?:, start: -?\\d+\\.\\d+)?, bitrate: (?:\\d+ kb/s|N/A)\r?$"));
+    static const QRegularExpression streamLine(QStringLiteral(
+        "^ +Stream #0:(\\d+)(?:\\[0x[0-9a-fA-F]+\\])?(?:\\(.*\\))?: (Audio|Video|Data|Subtitle|Attachment): .*$"));
+    InputFacts facts;
+    const qsizetype start = headerEnd(text, QStringLiteral("Input #0, "), QStringLiteral("from"), inputPath);
+    if (start < 0)
+        return facts;
+    facts.opened = true;
+    qsizetype end = text.size();
+    if (!endHeaderPath.isEmpty())
+        if (const qsizetype out = outputHeaderEnd(text, endHeaderPath); out >= 0)
+            end = text.lastIndexOf(QLatin1Char('\n'), out) + 1;
+    // The dump's path echoes are gone, so a name with line breaks forges no line.
+    const QString dump = withoutPath(text.mid(start, end - start), asEncoderPrintsIt(inputPath));
+
+    enum class Owner { None, Container, AudioStream, Other } owner = Owner::None;
+    qsizetype blockIndent = -1;
+    bool lastStreamAudio = false, seenStream = false;
+    QStringList durations;
+    QHash<QString, QSet<QString>> kinds; // stream number -> what its lines call it
+    int firstAudio = -1;
+    for (const QString& line : dump.split(QLatin1Char('\n'))) {
+        const qsizetype indent = indentOf(line);
+        if (blockIndent >= 0 && indent > blockIndent) {
+            const QString key = line.mid(indent).section(QStringLiteral(": "), 0, 0).trimmed();
+            if (!isTechnicalKey(key)) {
+                facts.containerTags = facts.containerTags || owner == Owner::Container;
+                facts.audioStreamTags = facts.audioStreamTags || owner == Owner::AudioStream;
+            }
+            continue;
+        }
+        blockIndent = -1;
+        const QStringView content = QStringView(line).mid(indent);
+        if (content == QLatin1String("Metadata:") || content == QLatin1String("Metadata:\r")) {
+            blockIndent = indent;
+            owner = !seenStream && indent == 2 ? Owner::Container
+                  : lastStreamAudio && indent == 4 ? Owner::AudioStream
+                                                   : Owner::Other;
+            continue;
+        }
+        if (const auto m = durationLine.match(line); m.hasMatch()) {
+            durations << m.captured(1);
+            continue;
+        }
+        if (const auto m = streamLine.match(line); m.hasMatch()) {
+            seenStream = true;
+            const QString kind = m.captured(2);
+            kinds[m.captured(1)].insert(kind);
+            // Only the first audio stream's tags are the ones copied.
+            lastStreamAudio = kind == QLatin1String("Audio") && (firstAudio < 0 || firstAudio == m.captured(1).toInt());
+            if (lastStreamAudio)
+                firstAudio = m.captured(1).toInt();
+            if (kind == QLatin1String("Video") && line.trimmed().endsWith(QLatin1String("(attached pic)")))
+                facts.attachedPicture = true;
+            continue;
+        }
+        lastStreamAudio = false;
+    }
+    for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
+        facts.audio = facts.audio || (it->size() == 1 && it->contains(QStringLiteral("Audio")));
+    // The encoder prints exactly one duration line per input; more means a tag made one.
+    if (durations.size() == 1)
+        facts.durationText = durations.first();
+    else if (durations.size() > 1)
+        qCDebug(lcEngine, "Duration lines: %lld", qlonglong(durations.size()));
+    return facts;
+}
 
 QStringList OwnLines::feed(const QString& chunk)
 {
@@ -100,13 +251,6 @@ qsizetype invalidDataRangeLength(const QString& probeText)
     return probeText.contains(marker) ? marker.size() : 0;
 }
 
-bool acceptsProbe(const std::optional<QString>& probeText)
-{
-    if (!probeText)
-        return false;
-    return invalidDataRangeLength(*probeText) == 0 && probeText->contains(QString::fromUtf16(kAudio));
-}
-
 std::optional<QString> durationText(const QString& probeText)
 {
     const QString marker = QString::fromUtf16(kDurationMarker);
@@ -125,6 +269,76 @@ std::optional<qint32> durationSeconds(const QString& durationText)
         return qint32(quint32(quint64(secondsForTimeString(durationText))));
     } catch (const std::out_of_range&) {
         return std::nullopt;
+    }
+}
+
+std::optional<ProgressLine> progressLine(const QString& line)
+{
+    static const QRegularExpression shape(
+        QStringLiteral("^size=\\s*\\S+ time=(\\S+) bitrate=.*?(?: speed=\\s*([0-9.]+)x)?\\s*$"));
+    const auto m = shape.match(line);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return ProgressLine{m.captured(1), m.captured(2).toDouble()};
+}
+
+QSet<QString> markerLines(const QString& ownText)
+{
+    QSet<QString> lines;
+    for (const QString& line : ownText.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts))
+        if (line.contains(QString::fromUtf16(kNoSpace)))
+            lines.insert(line);
+    return lines;
+}
+
+ConversionText::ConversionText(const QString& input, const QString& output, QSet<QString> tagLines)
+    : paths_({asEncoderPrintsIt(input), asEncoderPrintsIt(output)}), tagLines_(std::move(tagLines))
+{
+}
+
+void ConversionText::feed(const QByteArray& bytes)
+{
+    const QString text = decoder_.decode(bytes);
+    said(rawLines_.feed(text));
+    take(lines_.feed(paths_.feed(text)));
+}
+
+void ConversionText::finish()
+{
+    said(rawLines_.feed(QStringLiteral("\n")));
+    take(lines_.feed(paths_.finish() + QLatin1Char('\n')));
+}
+
+// For people, the last words keep the names they mention.
+void ConversionText::said(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        if (const QString words = engine::lastDiagnosticLine(line); !words.isEmpty())
+            lastLine_ = words;
+}
+
+void ConversionText::take(const QStringList& lines)
+{
+    const QString noSpace = QString::fromUtf16(kNoSpace);
+    for (const QString& line : lines) {
+        if (line == QLatin1String("Stream mapping:"))
+            dumpOver_ = true;
+        if (line.contains(noSpace)) {
+            // Before the mapping the encoder only dumps the input, tags and all.
+            if (!dumpOver_)
+                tagLines_.insert(line);
+            else if (tagLines_.contains(line))
+                noSpaceInTagLine_ = true;
+            else
+                noSpaceSaid_ = true;
+        }
+        if (const auto progress = progressLine(line)) {
+            try {
+                position_ = secondsForTimeString(progress->time);
+            } catch (const std::out_of_range&) {
+            }
+            speed_ = progress->speed;
+        }
     }
 }
 

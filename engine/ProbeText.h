@@ -1,5 +1,8 @@
 #pragma once
+#include <QSet>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringList>
 #include <optional>
 
 namespace engine {
@@ -7,14 +10,32 @@ namespace engine {
 inline constexpr char16_t kInvalidData[] = u"Invalid data found when processing input";
 inline constexpr char16_t kAudio[] = u"Audio";
 inline constexpr char16_t kDurationMarker[] = u"Duration: ";
+inline constexpr char16_t kNoSpace[] = u"No space left on device";
 
-// The probe text with every echo of the probed path taken out, so a name such as
-// "Audio/clip.mp4" cannot decide the test.
-QString withoutPath(const QString& probeText, const QString& path);
+// A path as the encoder prints it: it replaces most control characters by "?".
+QString asEncoderPrintsIt(const QString& path);
+
+// The text with every echo of the path taken out, so a name such as
+// "Audio/clip.mp4" cannot decide anything.
+QString withoutPath(const QString& text, const QString& path);
+
+// The same, for a text that arrives in pieces: an echo cut between two pieces is
+// still found. What feed() gives back is final; finish() gives the rest.
+class PathEchoFilter {
+public:
+    explicit PathEchoFilter(QStringList paths);
+    QString feed(const QString& piece);
+    QString finish();
+
+private:
+    QStringList paths_; // longest first
+    qsizetype keep_ = 0; // what may be the start of an echo cut off
+    QString pending_;
+};
 
 // The encoder's own lines of a text it wrote: the values of metadata blocks and
 // the language tag in stream lines are taken out, since tags hold any text,
-// also the very words the accept test and the duration look for.
+// also the very words the program looks for.
 QString encoderOwnText(const QString& text);
 
 // The encoder's own complete lines of its standard error as it arrives, in chunks
@@ -27,14 +48,41 @@ public:
     bool chunkBeganInForeignLine() const { return beganInForeign_; }
 
 private:
-    QString carry_;            // the start of a line not yet ended
+    QString carry_;              // the start of a line not yet ended
     qsizetype blockIndent_ = -1; // inside a metadata block: the indent of its "Metadata:" line
     bool beganInForeign_ = false;
 };
 
-// The probe bytes as text. Tags may hold bytes that are not UTF-8; every word the
-// program looks for is ASCII, so such bytes only become replacement characters.
+// The bytes the encoder wrote as text. Tags and names may hold bytes that are not
+// UTF-8; every word the program looks for is ASCII, so such bytes only become
+// replacement characters.
 QString decodeProbeBytes(const QByteArray& bytes);
+// The same for bytes that arrive in pieces (a character may be cut between two).
+class LenientDecoder {
+public:
+    QString decode(const QByteArray& piece) { return decoder_.decode(piece); }
+
+private:
+    QStringDecoder decoder_{QStringDecoder::Utf8};
+};
+
+// What the encoder's dump of an input says, read only from lines of the dump's own
+// shape at their own place: the header naming exactly this input, the one
+// duration line under it, the stream lines.
+struct InputFacts {
+    bool opened = false; // the header of this input is there: the encoder could read it
+    bool audio = false;  // a stream that every line of its number calls Audio
+    std::optional<QString> durationText; // of the one duration line; none without one (or with several)
+    bool containerTags = false;   // tags of the file itself
+    bool audioStreamTags = false; // tags of the first audio stream (besides the encoder's own)
+    bool attachedPicture = false; // a picture stream such as a cover
+};
+// endHeaderPath: where the dump of this input ends, the output header naming that
+// path (a conversion's text); empty: the text's end (a probe's).
+InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath = {});
+
+// Where the output header naming this path ends in text, or -1.
+qsizetype outputHeaderEnd(const QString& text, const QString& outputPath);
 
 // The last line of a diagnostic text that says something: no progress line, no
 // indented dump line; empty when there is none.
@@ -43,13 +91,59 @@ QString lastDiagnosticLine(const QString& text);
 // Length of the first "Invalid data found when processing input" (0 when absent).
 qsizetype invalidDataRangeLength(const QString& probeText);
 
-// Accepted when the text exists, lacks the invalid-data message and holds "Audio".
-bool acceptsProbe(const std::optional<QString>& probeText);
-
 // Characters after the first "Duration: " up to the first ","; none without the marker.
 std::optional<QString> durationText(const QString& probeText);
 
 // Whole seconds of a duration text cut to 32 bits; none when it cannot be read.
 std::optional<qint32> durationSeconds(const QString& durationText);
+
+// A progress line of the conversion ("size= ... time=T bitrate=... speed=Sx"):
+// the time text and the speed; none for any other line.
+struct ProgressLine {
+    QString time;
+    double speed = 0; // 0: not stated
+};
+std::optional<ProgressLine> progressLine(const QString& line);
+
+// What the conversion's own lines say, for judging its end: the paths it echoes
+// are taken out first, and a line that also stands among the input's dumped tags
+// proves nothing.
+class ConversionText {
+public:
+    // tagLines: lines of the probe's text that hold the marker texts (tags, since
+    // a probe writes nothing).
+    ConversionText(const QString& input, const QString& output, QSet<QString> tagLines = {});
+    void feed(const QByteArray& bytes);
+    void finish();
+
+    // "No space left on device" in a line of the encoder's own after the input's dump.
+    bool noSpaceSaid() const { return noSpaceSaid_; }
+    // ... only in lines that a tag could have put there too.
+    bool noSpaceOnlyInTagLines() const { return noSpaceInTagLine_ && !noSpaceSaid_; }
+    const QString& lastDiagnosticLine() const { return lastLine_; }
+    // The piece last fed began inside a line that is not the encoder's own.
+    bool pieceBeganInForeignLine() const { return rawLines_.chunkBeganInForeignLine(); }
+    std::optional<qint64> position() const { return position_; }
+    double speed() const { return speed_; }
+
+private:
+    void take(const QStringList& lines);
+    void said(const QStringList& lines);
+
+    LenientDecoder decoder_;
+    PathEchoFilter paths_;
+    OwnLines lines_;    // without the paths: the facts
+    OwnLines rawLines_; // as written: the last words
+    QSet<QString> tagLines_;
+    bool dumpOver_ = false; // past "Stream mapping:", where the input's dump ends
+    bool noSpaceSaid_ = false;
+    bool noSpaceInTagLine_ = false;
+    QString lastLine_;
+    std::optional<qint64> position_;
+    double speed_ = 0;
+};
+
+// The lines of a probe text that hold the texts a conversion's end is judged by.
+QSet<QString> markerLines(const QString& ownText);
 
 } // namespace engine

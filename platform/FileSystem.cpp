@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -16,10 +17,10 @@ QString errorText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-std::optional<FileId> createExclusive(const QString& path)
+namespace {
+std::optional<FileId> createdAt(int dirFd, const QByteArray& name)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd = ::openat(dirFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0)
         return std::nullopt;
     struct stat st {};
@@ -28,11 +29,71 @@ std::optional<FileId> createExclusive(const QString& path)
     ::close(fd);
     if (!ok) {
         // Ours, and of no use unnamed: gone again.
-        ::unlink(QFile::encodeName(path).constData());
+        ::unlinkat(dirFd, name.constData(), 0);
         errno = error == EEXIST ? EIO : error;
         return std::nullopt;
     }
     return FileId{st.st_dev, st.st_ino};
+}
+} // namespace
+
+std::optional<FileId> createExclusive(const QString& path)
+{
+    return createdAt(AT_FDCWD, QFile::encodeName(path));
+}
+
+Folder::Folder(const QString& path, bool followLink)
+{
+    fd_ = ::open(QFile::encodeName(path).constData(),
+                 O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | (followLink ? 0 : O_NOFOLLOW));
+    error_ = fd_ < 0 ? errno : 0;
+}
+
+Folder::~Folder()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+bool Folder::has(const QString& name) const
+{
+    struct stat st {};
+    return ::fstatat(fd_, QFile::encodeName(name).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT;
+}
+
+std::optional<FileId> Folder::createExclusive(const QString& name) const
+{
+    if (fd_ < 0) {
+        errno = error_;
+        return std::nullopt;
+    }
+    return createdAt(fd_, QFile::encodeName(name));
+}
+
+MadeFolder makeFolder(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (::mkdir(native.constData(), 0777) == 0)
+        return {};
+    const int error = errno;
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0)
+        return {FolderState::Unmade, error};
+    if (S_ISLNK(st.st_mode))
+        return {FolderState::Link, 0};
+    if (!S_ISDIR(st.st_mode))
+        return {FolderState::NotFolder, 0};
+    return {};
+}
+
+std::optional<qint64> availableBytes(const QString& path)
+{
+    struct statvfs vfs {};
+    if (::statvfs(QFile::encodeName(path).constData(), &vfs) != 0)
+        return std::nullopt;
+    // The encoder runs as we do: root may also fill the blocks kept for root.
+    const auto blocks = ::geteuid() == 0 ? vfs.f_bfree : vfs.f_bavail;
+    return qint64(blocks) * qint64(vfs.f_frsize);
 }
 
 namespace {
@@ -145,31 +206,40 @@ QString homeFolder()
     return QStringLiteral("/");
 }
 
-InputCheck inspectInput(const QString& path)
+InputCheck inspectInput(const QString& path, qsizetype headBytes)
 {
     const QByteArray native = QFile::encodeName(path);
     struct stat st {};
     if (::stat(native.constData(), &st) != 0)
-        return {InputKind::Unreadable, errorText(errno)};
+        return {InputKind::Unreadable, errorText(errno), {}};
     if (S_ISDIR(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a folder")};
+        return {InputKind::NotRegular, QStringLiteral("it is a folder"), {}};
     if (S_ISFIFO(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a FIFO, not a regular file")};
+        return {InputKind::NotRegular, QStringLiteral("it is a FIFO, not a regular file"), {}};
     if (S_ISSOCK(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a socket, not a regular file")};
+        return {InputKind::NotRegular, QStringLiteral("it is a socket, not a regular file"), {}};
     if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a device, not a regular file")};
+        return {InputKind::NotRegular, QStringLiteral("it is a device, not a regular file"), {}};
     if (!S_ISREG(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is not a regular file")};
+        return {InputKind::NotRegular, QStringLiteral("it is not a regular file"), {}};
     // Non-blocking, in case a FIFO took its place since the look above.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return {InputKind::Unreadable, errorText(errno)};
+        return {InputKind::Unreadable, errorText(errno), {}};
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    InputCheck check;
+    if (!regular) {
+        check = {InputKind::NotRegular, QStringLiteral("it is not a regular file"), {}};
+    } else if (headBytes > 0) {
+        check.head.resize(headBytes);
+        ssize_t n;
+        do {
+            n = ::read(fd, check.head.data(), size_t(headBytes));
+        } while (n < 0 && errno == EINTR);
+        check.head.resize(n > 0 ? qsizetype(n) : 0);
+    }
     ::close(fd);
-    if (!regular)
-        return {InputKind::NotRegular, QStringLiteral("it is not a regular file")};
-    return {};
+    return check;
 }
 
 } // namespace platform

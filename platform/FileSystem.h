@@ -17,6 +17,41 @@ struct FileId {
 // through a link. None when something was there (errno EEXIST) or on failure.
 std::optional<FileId> createExclusive(const QString& path);
 
+// A folder held open, so that names are looked up and created in the folder that
+// was checked, whatever happens to its path meanwhile.
+class Folder {
+public:
+    // followLink false: a link at the path itself is refused (errno ELOOP or ENOTDIR).
+    Folder(const QString& path, bool followLink);
+    ~Folder();
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    bool isOpen() const { return fd_ >= 0; }
+    int error() const { return error_; }
+    // Something stands at the name: a file, a folder, a link (also a broken one).
+    bool has(const QString& name) const;
+    // As createExclusive, inside this folder.
+    std::optional<FileId> createExclusive(const QString& name) const;
+
+private:
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+// What stands at a folder path that was to be made: the folder, ready; a link or
+// something else (left as it is); or nothing, because it could not be made.
+enum class FolderState { Ready, Link, NotFolder, Unmade };
+struct MadeFolder {
+    FolderState state = FolderState::Ready;
+    int error = 0; // errno, for Unmade
+};
+// Makes the folder when nothing is there; never follows a link at the path.
+MadeFolder makeFolder(const QString& path);
+
+// Bytes that can still be written on the file system holding path; none when
+// that cannot be learned.
+std::optional<qint64> availableBytes(const QString& path);
+
 // The size of the regular file at path when it is still the file `id`; none otherwise.
 std::optional<qint64> sizeIfSame(const QString& path, const FileId& id);
 
@@ -31,10 +66,11 @@ enum class InputKind { Regular, NotRegular, Unreadable };
 struct InputCheck {
     InputKind kind = InputKind::Regular;
     QString reason; // for the two others: why, in words
+    QByteArray head; // a regular file's first bytes
 };
 // Follows links; opens nothing that is not a regular file, so a FIFO or a device
-// cannot block or be disturbed.
-InputCheck inspectInput(const QString& path);
+// cannot block or be disturbed. Reads the first headBytes of a regular file.
+InputCheck inspectInput(const QString& path, qsizetype headBytes = 0);
 
 // A small settings-like file: opened without following a link and without
 // blocking, and read only when it is a regular file of at most maxBytes. None

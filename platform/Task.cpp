@@ -11,6 +11,7 @@
 #include <cstring>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,6 +69,16 @@ void keepChildStatuses()
         sa.sa_flags &= ~SA_NOCLDWAIT;
         ::sigaction(SIGCHLD, &sa, nullptr);
     }
+}
+
+qint64 defaultChildMemoryLimit()
+{
+    constexpr qint64 kMost = qint64(4) << 30;
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return kMost;
+    return std::min(kMost, qint64(pages) * pageSize / 2);
 }
 
 Task::Task() = default;
@@ -153,6 +164,14 @@ void Task::launch()
                           QStringLiteral("%1: %2").arg(launchPath_, QString::fromLocal8Bit(std::strerror(rc))));
     }
     pid_ = pid;
+#if defined(__linux__)
+    // The spawn returns once the child has executed the program, before it has
+    // read much of anything: its input cannot have grown it yet.
+    if (memoryLimit_ > 0) {
+        const rlimit limit{rlim_t(memoryLimit_), rlim_t(memoryLimit_)};
+        ::prlimit(pid, RLIMIT_DATA, &limit, nullptr);
+    }
+#endif
     releaseChildEnd(stdin_, true);
     releaseChildEnd(stdout_, false);
     releaseChildEnd(stderr_, false);

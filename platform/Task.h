@@ -52,6 +52,9 @@ public:
     // The child leads a process group of its own, and terminate() and kill() reach
     // the whole group, so helpers it started end with it.
     void setOwnProcessGroup(bool own) { ownGroup_ = own; }
+    // The most memory (data segment) the child may take, in bytes; 0: no bound.
+    // Where the system cannot set it for another process, there is no bound.
+    void setMemoryLimit(qint64 bytes) { memoryLimit_ = bytes; }
 
     // Throws LaunchError synchronously when the child cannot be started.
     void launch();
@@ -82,8 +85,13 @@ private:
     Stream stdin_, stdout_, stderr_;
     qint64 pid_ = -1;
     bool ownGroup_ = false;
+    qint64 memoryLimit_ = 0;
     std::unique_ptr<ChildWatcher> watcher_;
 };
+
+// A bound for a child's memory that leaves the machine usable: half of its
+// memory, at most 4 GiB.
+qint64 defaultChildMemoryLimit();
 
 // Children's exit statuses can only be learned while SIGCHLD is not ignored;
 // a parent may have started us with it ignored.

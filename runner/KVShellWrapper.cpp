@@ -129,6 +129,7 @@ void KVShellWrapper::startProcess()
         throw std::out_of_range("index 0 beyond bounds for empty array");
     task_->setLaunchPath(arguments_.first());
     task_->setOwnProcessGroup(true);
+    task_->setMemoryLimit(memoryLimit_);
     task_->setArguments(arguments_.mid(1));
 
     // Connections die with this object, so no event can reach a destroyed runner.
@@ -170,6 +171,12 @@ void KVShellWrapper::stopProcess()
             }
         });
     }
+}
+
+void KVShellWrapper::killProcess()
+{
+    if (task_ && task_->hasLaunched() && !reported_)
+        task_->kill();
 }
 
 void KVShellWrapper::appendInput(const QVariant& value)
@@ -284,6 +291,8 @@ void KVShellWrapper::appendOutput(const QByteArray& data)
 
 void KVShellWrapper::appendError(const QByteArray& data)
 {
+    if (rawErrorObserver_)
+        rawErrorObserver_(data);
     auto text = platform::decode(data, outputStringEncoding_);
     if (!text) {
         qCDebug(lcRunner, "KVShellWrapper - not able to encode output. Specified encoding: %u",

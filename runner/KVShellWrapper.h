@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,10 +35,18 @@ public:
     void setInputStringEncoding(quint64 encoding) { inputStringEncoding_ = encoding; }
     void setOutputStringEncoding(quint64 encoding) { outputStringEncoding_ = encoding; }
 
+    // Every standard error chunk as read, before decoding; for a reader that must
+    // see bytes the output encoding would drop.
+    void setRawErrorObserver(std::function<void(const QByteArray&)> observer) { rawErrorObserver_ = std::move(observer); }
+    // The most memory the child may take, in bytes (0: no bound); set before startProcess.
+    void setChildMemoryLimit(qint64 bytes) { memoryLimit_ = bytes; }
+
     void startProcess();
     // SIGTERM now; SIGKILL when the child is still running kKillAfterMs later.
     void stopProcess();
     static constexpr int kKillAfterMs = 5000;
+    // SIGKILL now, for a child given up on; its end is still reported when it comes.
+    void killProcess();
     // How long the end report waits, after the child has exited, for end of file on
     // pipes that a process it started may still hold.
     static constexpr int kEndGraceMs = 2000;
@@ -73,6 +82,8 @@ private:
     bool readsStderr_ = false;
     bool killTimerArmed_ = false;
     bool reported_ = false;
+    std::function<void(const QByteArray&)> rawErrorObserver_;
+    qint64 memoryLimit_ = 0;
     std::shared_ptr<KVShellWrapper> self_; // held from launch until the end is reported
     QList<QMetaObject::Connection> observers_;
 };

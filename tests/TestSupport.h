@@ -130,6 +130,14 @@ inline QStringList childProcesses()
     return found;
 }
 
+// The shell lines of a stand-in encoder's probe run (three arguments: -y -i PATH):
+// the dump the real encoder prints for an audio file of the given duration.
+inline QByteArray standInProbe(const char* duration)
+{
+    return QByteArray("printf \"Input #0, wav, from '%s':\\n  Duration: ") + duration
+         + ", bitrate: 1 kb/s\\n  Stream #0:0: Audio: pcm_s16le, 44100 Hz\\n\" \"$3\" >&2;";
+}
+
 // An encoder stand-in: a shell script put where the program looks for the encoder.
 inline bool installEncoderScript(const QTemporaryDir& dir, const QByteArray& body)
 {

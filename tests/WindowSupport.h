@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QEventLoop>
+#include <QTimer>
 #include <QMimeData>
 
 // Answers every modal question from a script and records what was asked.
@@ -20,16 +22,20 @@ struct ScriptedDialogs : ModalDialogs {
     std::deque<std::optional<QStringList>> files;
     QStringList panelTitles;
     std::function<void()> duringAlert;
+    std::function<void()> alerted; // after an alert was answered
 
     int runAlert(const QString& m, const QString& i, const QStringList& b) override
     {
         alerts << Alert{m, i, b};
         if (duringAlert)
             duringAlert();
-        if (alertAnswers.empty())
-            return 1000;
-        int a = alertAnswers.front();
-        alertAnswers.pop_front();
+        int a = 1000;
+        if (!alertAnswers.empty()) {
+            a = alertAnswers.front();
+            alertAnswers.pop_front();
+        }
+        if (alerted)
+            alerted();
         return a;
     }
     std::optional<QUrl> pickFolder(const QString& title) override
@@ -72,9 +78,21 @@ protected:
     QTemporaryDir dir;
 
     QString path(const QString& name) const { return dir.filePath(name); }
+    // Runs the event loop at full speed until the n-th alert (a polling wait would
+    // sleep between its looks and slow every batch down).
     bool waitForAlerts(int n, int ms = 60000)
     {
-        return QTest::qWaitFor([&] { return dialogs->alerts.size() >= n; }, ms);
+        if (dialogs->alerts.size() >= n)
+            return true;
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        dialogs->alerted = [&] {
+            if (dialogs->alerts.size() >= n)
+                loop.quit();
+        };
+        loop.exec();
+        dialogs->alerted = nullptr;
+        return dialogs->alerts.size() >= n;
     }
     void openWindow()
     {

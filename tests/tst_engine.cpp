@@ -23,8 +23,8 @@ private slots:
     void timeStringsThatFail();
     void integerValueAgreesWithAReference();
     void durationTexts();
-    void acceptTest_data();
-    void acceptTest();
+    void inputDump_data();
+    void inputDump();
     void outputNaming_data();
     void outputNaming();
     void namingNeverReturnsATakenName();
@@ -121,40 +121,79 @@ void EngineTest::durationTexts()
     QCOMPARE(durationText(encoderOwnText(tagged)), QStringLiteral("00:00:02.00"));
 }
 
-void EngineTest::acceptTest_data()
+void EngineTest::inputDump_data()
 {
-    QTest::addColumn<QString>("probe");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("audio") << "Stream #0:0: Audio: mp3" << "/m/a.mp3" << true;
-    QTest::newRow("no audio") << "Stream #0:0: Video: png" << "/m/a.png" << false;
-    QTest::newRow("invalid and audio") << "Audio\nInvalid data found when processing input" << "/m/a" << false;
-    QTest::newRow("audio only in the path") << "Input #0, mov, from '/m/Audio/v.mp4':\n Stream #0:0: Video: h264"
-                                            << "/m/Audio/v.mp4" << false;
-    QTest::newRow("invalid only in the path")
-        << "Input #0, wav, from '/m/Invalid data found when processing input.wav':\n Stream #0:0: Audio: pcm"
-        << "/m/Invalid data found when processing input.wav" << true;
-    // Tags are dumped in metadata blocks, a value's own line breaks at the same depth.
-    QTest::newRow("invalid only in a tag")
-        << "  Metadata:\n    title           : Invalid data found when processing input\n"
-           "  Duration: 00:00:01.00, start: 0\n  Stream #0:0: Audio: pcm" << "/m/a.wav" << true;
-    QTest::newRow("audio only in a tag") << "  Metadata:\n    title           : Audio\n  Duration: 00:00:01.00, x\n"
-                                            "  Stream #0:0: Video: h264\n    Metadata:\n      handler         : Audio"
-                                         << "/m/v.mkv" << false;
-    QTest::newRow("audio only in a value's next line")
-        << "  Metadata:\n    comment         : a\n                    : Audio\n  Stream #0:0: Video: png" << "/m/v"
-        << false;
-    QTest::newRow("audio only in a stream's language") << "  Stream #0:0(x): Audio: y): Video: h264" << "/m/v" << false;
-    QTest::newRow("audio with a language") << "  Stream #0:0(eng): Audio: vorbis" << "/m/a.ogg" << true;
+    QTest::addColumn<QString>("facts"); // opened, audio, duration, container tags, stream tags, picture
+    const QString wav = "Input #0, wav, from '/m/a.wav':\n";
+    const QString audio = "  Stream #0:0: Audio: pcm_s16le, 44100 Hz, 2 channels, s16, 1411 kb/s\n";
+    const QString duration = "  Duration: 00:00:01.00, bitrate: 1411 kb/s\n";
+    const QString end = "At least one output file must be specified\n";
+    QTest::newRow("audio") << wav + duration + audio + end << "/m/a.wav" << "1 1 00:00:01.00 0 0 0";
+    QTest::newRow("cannot be read") << "/m/a.txt: Invalid data found when processing input\n" << "/m/a.txt"
+                                    << "0 0 - 0 0 0";
+    QTest::newRow("header of another file") << wav + duration + audio << "/m/b.wav" << "0 0 - 0 0 0";
+    QTest::newRow("no duration stated")
+        << "Input #0, matroska,webm, from '/m/a.mka':\n  Duration: N/A, start: 0.000000, bitrate: N/A\n" + audio
+        << "/m/a.mka" << "1 1 N/A 0 0 0";
+    QTest::newRow("video only") << "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from '/m/Audio/v.mp4':\n" + duration
+                                       + "  Stream #0:0[0x1](und): Video: h264 (High), yuv420p, 16x16\n"
+                                << "/m/Audio/v.mp4" << "1 0 00:00:01.00 0 0 0";
+    QTest::newRow("mp4 audio with an id and a language")
+        << "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from '/m/a.m4a':\n" + duration
+               + "  Stream #0:0[0x1](und): Audio: aac (LC) (mp4a / 0x6134706D), 44100 Hz, stereo, fltp\n"
+        << "/m/a.m4a" << "1 1 00:00:01.00 0 0 0";
+    // Tags are dumped as they are; a key may hold line breaks, which make lines of any shape.
+    QTest::newRow("key makes an invalid-data line")
+        << wav + "  Metadata:\n    \nInvalid data found when processing input\n: v\n" + duration + audio << "/m/a.wav"
+        << "1 1 00:00:01.00 1 0 0";
+    QTest::newRow("key makes a duration line without duration")
+        << wav + "  Metadata:\n    \n  Duration: N/A, : v\n" + duration + audio << "/m/a.wav" << "1 1 00:00:01.00 1 0 0";
+    QTest::newRow("key makes a second whole duration line")
+        << wav + "  Metadata:\n    \n  Duration: 99:00:00.00, start: 0.000000, bitrate: 1 kb/s\n: v\n" + duration + audio
+        << "/m/a.wav" << "1 1 - 1 0 0";
+    QTest::newRow("key makes an audio line under a video")
+        << "Input #0, matroska,webm, from '/m/v.mkv':\n" + duration + "  Stream #0:0: Video: h264, yuv420p\n"
+               + "    Metadata:\n      x\n  Stream #0:0: Audio: mp3, 44100 Hz\n: v\n"
+        << "/m/v.mkv" << "1 0 00:00:01.00 0 0 0";
+    QTest::newRow("language says audio") << "Input #0, matroska,webm, from '/m/v.mkv':\n" + duration
+                                                + "  Stream #0:0(x): Audio: y): Video: h264\n"
+                                         << "/m/v.mkv" << "1 0 00:00:01.00 0 0 0";
+    QTest::newRow("name makes an audio line")
+        << "Input #0, mov,mp4,m4a,3gp,3g2,mj2, from '/m/x\n  Stream #0:1: Audio: mp3, 44100 Hz\n.mp4':\n" + duration
+               + "  Stream #0:0: Video: h264\n"
+        << "/m/x\n  Stream #0:1: Audio: mp3, 44100 Hz\n.mp4" << "1 0 00:00:01.00 0 0 0";
+    QTest::newRow("tags of the stream only")
+        << "Input #0, ogg, from '/m/a.ogg':\n" + duration + "  Stream #0:0: Audio: vorbis, 44100 Hz, mono\n"
+               + "    Metadata:\n      encoder         : Lavc59\n      title           : T\n"
+        << "/m/a.ogg" << "1 1 00:00:01.00 0 1 0";
+    QTest::newRow("encoder's own tag only")
+        << "Input #0, ogg, from '/m/a.ogg':\n" + duration + "  Stream #0:0: Audio: vorbis, 44100 Hz, mono\n"
+               + "    Metadata:\n      encoder         : Lavc59\n"
+        << "/m/a.ogg" << "1 1 00:00:01.00 0 0 0";
+    QTest::newRow("tags and a cover")
+        << "Input #0, flac, from '/m/a.flac':\n  Metadata:\n    title           : T\n" + duration
+               + "  Stream #0:0: Audio: flac, 44100 Hz, mono, s16\n"
+               + "  Stream #0:1: Video: png, rgb24(pc), 32x32 [SAR 1:1 DAR 1:1], 90k tbr, 90k tbn (attached pic)\n"
+               + "    Metadata:\n      comment         : Other\n"
+        << "/m/a.flac" << "1 1 00:00:01.00 1 0 1";
 }
 
-void EngineTest::acceptTest()
+void EngineTest::inputDump()
 {
-    QFETCH(QString, probe);
+    QFETCH(QString, text);
     QFETCH(QString, path);
-    QFETCH(bool, accepted);
-    QCOMPARE(acceptsProbe(encoderOwnText(withoutPath(probe, path))), accepted);
-    QVERIFY(!acceptsProbe(std::nullopt));
+    QFETCH(QString, facts);
+    const InputFacts f = parseInputDump(text, path);
+    const QString got = QStringLiteral("%1 %2 %3 %4 %5 %6")
+                            .arg(int(f.opened)).arg(int(f.audio)).arg(f.durationText.value_or("-"))
+                            .arg(int(f.containerTags)).arg(int(f.audioStreamTags)).arg(int(f.attachedPicture));
+    QCOMPARE(got, facts);
+    // A conversion's text goes on with the output's dump, which is not the input's.
+    const InputFacts conversion =
+        parseInputDump(text + "Output #0, mp3, to '/o/x.mp3':\n  Stream #0:0: Audio: mp3\n", path, "/o/x.mp3");
+    QCOMPARE(conversion.audio, f.audio);
 }
 
 void EngineTest::outputNaming_data()
@@ -233,20 +272,28 @@ void EngineTest::journeyDecisions()
     // Before the probe.
     QCOMPARE(decideInput("/m/a", true, {}), std::nullopt);
     QCOMPARE(decideInput("/m/a", false, {})->outcome, Outcome::LeftOut);
-    QCOMPARE(decideInput("/m/f", true, {InputKind::NotRegular, "it is a FIFO, not a regular file"})->reason,
+    QCOMPARE(decideInput("/m/f", true, {InputKind::NotRegular, "it is a FIFO, not a regular file", {}})->reason,
              QStringLiteral("it is a FIFO, not a regular file"));
-    const auto gone = decideInput("/m/g", true, {InputKind::Unreadable, "No such file or directory"});
+    const auto gone = decideInput("/m/g", true, {InputKind::Unreadable, "No such file or directory", {}});
     QCOMPARE(gone->outcome, Outcome::Unreadable);
     QCOMPARE(gone->consoleReason, QStringLiteral("it cannot be read (No such file or directory)"));
+    // Lists that make the encoder open other files are never given to it.
+    for (const char* head : {"#EXTM3U\n#EXT-X-TARGETDURATION:10\nself.m3u8\n", "\xef\xbb\xbf  #EXTM3U\n",
+                             "ffconcat version 1.0\nfile a.wav\n", "<?xml version=\"1.0\"?>\n<MPD xmlns=\"x\">",
+                             "v=0\r\no=- 0 0 IN IP4 127.0.0.1\r\n"})
+        QCOMPARE(decideInput("/m/p", true, {InputKind::Regular, {}, head})->outcome, Outcome::LeftOut);
+    for (const char* head : {"RIFF\x24\0\0\0WAVEfmt ", "ID3\x03", "#EXTINF without a header\n", ""})
+        QCOMPARE(decideInput("/m/a", true, {InputKind::Regular, {}, head}), std::nullopt);
     // After the probe: the encoder's state first, then its words.
-    const QString audio = QStringLiteral("  Duration: 00:00:02.00, x\n  Stream #0:0: Audio: pcm");
-    EncoderRun ran{true, true, 1, {}, {}};
+    InputFacts audio{true, true, QStringLiteral("00:00:02.00")};
+    const EncoderRunResult ran{true, true, false, 1, {}, {}};
     QCOMPARE(decideProbe(ran, audio).kind, ProbeDecision::Accept);
     QCOMPARE(decideProbe(ran, audio).durationText, QStringLiteral("00:00:02.00"));
-    QCOMPARE(decideProbe(ran, "Stream #0:0: Video: png").kind, ProbeDecision::NotAudio);
-    QCOMPARE(decideProbe({false, true, -1, {}, "not found"}, audio).kind, ProbeDecision::EncoderUnusable);
-    QCOMPARE(decideProbe({true, true, 127, {}, {}}, audio).kind, ProbeDecision::EncoderUnusable);
-    QCOMPARE(decideProbe({true, false, 9, {}, {}}, audio).kind, ProbeDecision::LeftOut);
+    QCOMPARE(decideProbe(ran, InputFacts{true, false, {}}).kind, ProbeDecision::NotAudio);
+    QCOMPARE(decideProbe(ran, InputFacts{false, true, {}}).kind, ProbeDecision::NotAudio);
+    QCOMPARE(decideProbe({false, true, false, -1, {}, "not found"}, audio).kind, ProbeDecision::EncoderUnusable);
+    QCOMPARE(decideProbe({true, true, false, 127, {}, {}}, audio).kind, ProbeDecision::EncoderUnusable);
+    QCOMPARE(decideProbe({true, false, false, 9, {}, {}}, audio).kind, ProbeDecision::LeftOut);
 }
 
 void EngineTest::ownLinesAcrossChunks()

@@ -196,11 +196,17 @@ private slots:
             const QString path = r.below(3) ? r.text(4) : QString();
             const QString stripped = engine::withoutPath(text, path);
             QCOMPARE(u16(stripped), refRemoveAll(u16(text), u16(path)));
+            // The same text in pieces cut anywhere loses the same echoes.
+            engine::PathEchoFilter filter({path});
+            QString pieces;
+            for (qsizetype at = 0; at < text.size();) {
+                const qsizetype n = 1 + r.below(6);
+                pieces += filter.feed(text.mid(at, n));
+                at += n;
+            }
+            pieces += filter.finish();
+            QCOMPARE(pieces, stripped);
             const std::u16string t = u16(stripped);
-            const bool accepted = t.find(u"Invalid data found when processing input") == std::u16string::npos
-                               && t.find(u"Audio") != std::u16string::npos;
-            QCOMPARE(engine::acceptsProbe(stripped), accepted);
-            QCOMPARE(engine::acceptsProbe(std::nullopt), false);
             const auto duration = engine::durationText(stripped);
             const auto expected = refDuration(t);
             QCOMPARE(duration.has_value(), expected.has_value());

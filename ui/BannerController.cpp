@@ -116,8 +116,7 @@ void BannerController::setDialogs(std::unique_ptr<ModalDialogs> dialogs)
 void BannerController::applicationDidFinishLaunching()
 {
     sharedBannerController = this;
-    finishedFiles = 0;
-    fileCounter = 0;
+    // No batch is loaded yet, so the counters read 0.
     showFolder = true;
     progressSign = false;
     ui_.cmbFormat->setCurrentIndex(0);
@@ -227,124 +226,70 @@ void BannerController::batchStart(const QStringList& files, const QSet<qsizetype
     if (encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg"))))
         return;
     convertfiles = files;
-    inexactNames_ = inexactNames;
-    fileCounter = quint64(files.size());
-    jobs_ = std::max(1, ui_.cmbJobs->currentIndex() + 1);
-    report_.clear();
-    abandoning_ = false;
-    nextFile_ = 0;
-    qCDebug(lcEngine, "fileCounter: %llu", static_cast<unsigned long long>(fileCounter));
-    if (jobs_ == 1 || fileCounter == 0) {
-        convert();
-        return;
-    }
-    progress_ = QList<engine::FileProgress>(qsizetype(fileCounter));
-    fillSlots();
+    // The settings controls are hidden while the batch runs: every file gets the
+    // choices made now.
+    engine::BatchSetup setup{files,
+                             inexactNames,
+                             std::max(1, ui_.cmbJobs->currentIndex() + 1),
+                             engine::ConversionSettings{ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
+                                                        ui_.cmbRate->currentText(), ui_.cmbChannel->currentIndex(),
+                                                        ui_.cmbOutput->currentText(), ui_.txtOutputPath->text()},
+                             runnerFactory_};
+    batch_.reset(new engine::Batch(std::move(setup), this));
+    batch_->start();
 }
 
-// The encoder cannot be used: no further file starts; the batch ends without the
-// completion alert once nothing runs any more.
-void BannerController::abandonBatch()
+quint64 BannerController::getFileCount() const
 {
-    abandoning_ = true;
-    if (runningJourneys() > 0)
-        return;
-    stopProgressTimer();
-    mainWindow_->setWindowTitle(kWindowTitle);
-    stopSpinner();
-    idleView();
-    readyButton();
-    fileCounter = 0;
-    finishedFiles = 0;
+    return loaded() ? quint64(batch_->size()) : 0;
 }
 
-// ---- files, one at a time or several at once --------------------------------
+quint64 BannerController::finishedFileCount() const
+{
+    return loaded() ? batch_->finished() : 0;
+}
+
+const engine::BatchReport& BannerController::report() const
+{
+    static const engine::BatchReport none;
+    return batch_ ? batch_->report() : none;
+}
+
+// ---- the batch's and the journeys' events -----------------------------------
 
 int BannerController::filesLeft() const
 {
     // One at a time: the files after the current one. Several: those not finished.
-    return jobs_ == 1 ? int(fileCounter - 1 - finishedFiles) : int(fileCounter - finishedFiles);
+    const auto n = qint64(getFileCount()), done = qint64(finishedFileCount());
+    return int(jobs() == 1 ? n - 1 - done : n - done);
 }
 
-int BannerController::runningJourneys() const
+std::optional<QString> BannerController::batchFileStarting(qsizetype, const QString& input)
 {
-    return int(std::count_if(journeys_.cbegin(), journeys_.cend(), [](const auto& j) { return !j->ended(); }));
-}
-
-bool BannerController::anyConverting() const
-{
-    return std::any_of(journeys_.cbegin(), journeys_.cend(), [](const auto& j) { return j->converting(); });
-}
-
-void BannerController::convert()
-{
-    if (finishedFiles >= fileCounter) {
-        endBatchOfConvert();
-        return;
-    }
-    startJourney(qsizetype(finishedFiles));
-}
-
-void BannerController::fillSlots()
-{
-    if (filling_ || jobs_ == 1)
-        return;
-    filling_ = true;
-    while (!abandoning_ && runningJourneys() < jobs_ && nextFile_ < qsizetype(fileCounter))
-        startJourney(nextFile_++);
-    filling_ = false;
-    if (runningJourneys() > 0)
-        return;
-    if (abandoning_)
-        abandonBatch();
-    else if (finishedFiles >= fileCounter && fileCounter > 0) {
-        stopProgressTimer();
-        readyButton();
-        endBatch(true);
-    }
-}
-
-void BannerController::startJourney(qsizetype index)
-{
-    const QString input = convertfiles.at(index);
     qCDebug(lcEngine).noquote() << "1Files:" << input;
     consoleFontReset();
     const QString encoder = platform::pathForResource(QStringLiteral("ffmpeg"));
     qCDebug(lcEngine).noquote() << "Orign:" << engine::deletingLastPathComponent(input);
-    if (encoderUnusable(encoder)) {
-        abandonBatch();
-        return;
-    }
-    engine::Journey::Setup setup{input, !inexactNames_.contains(index), encoder,
-                                 engine::ConversionSettings{ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
-                                                            ui_.cmbRate->currentText(), ui_.cmbChannel->currentIndex(),
-                                                            ui_.cmbOutput->currentText(), ui_.txtOutputPath->text()},
-                                 runnerFactory_};
-    journeys_.push_back(std::make_unique<engine::Journey>(std::move(setup), this));
-    engine::Journey* journey = journeys_.back().get();
-    journeyIndex_[journey] = index;
-    showTitle();
-    journey->start();
-    // After the launch step, whatever it gave: the resting door.
-    if (launchReached_.remove(journey))
-        ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
+    if (encoderUnusable(encoder))
+        return std::nullopt;
+    return encoder;
 }
 
 void BannerController::showTitle()
 {
     QStringList names;
-    for (const auto& j : journeys_)
-        if (!j->ended())
-            names << engine::lastPathComponent(j->input());
+    for (const engine::Journey* j : batch_->running())
+        names << engine::lastPathComponent(j->input());
     mainWindow_->setWindowTitle(QStringLiteral("Qelvanto — %1 of %2 — %3")
-                                    .arg(finishedFiles + 1)
-                                    .arg(fileCounter)
+                                    .arg(finishedFileCount() + 1)
+                                    .arg(getFileCount())
                                     .arg(names.join(QStringLiteral(", "))));
 }
 
 void BannerController::journeyPreparing(engine::Journey*)
 {
-    if (jobs_ == 1 || !anyConverting())
+    showTitle();
+    if (jobs() == 1 || !batch_->anyConverting())
         preparingView();
     else
         ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
@@ -352,8 +297,7 @@ void BannerController::journeyPreparing(engine::Journey*)
 
 void BannerController::journeyConverting(engine::Journey* journey)
 {
-    if (jobs_ > 1) {
-        progress_[journeyIndex_.value(journey)].duration = journey->totalDuration();
+    if (jobs() > 1) {
         // The bar shows the whole batch, not this file: it never starts again at 0%.
         if (ui_.pbBar->isHidden())
             convertingView();
@@ -365,9 +309,15 @@ void BannerController::journeyConverting(engine::Journey* journey)
     }
     TotalDuration = journey->totalDuration();
     convertingView();
+}
+
+void BannerController::journeyNamed(engine::Journey*)
+{
     // One progress timer per converted file, stopped when its file ends.
-    stopProgressTimer();
-    startProgressTimer();
+    if (jobs() == 1) {
+        stopProgressTimer();
+        startProgressTimer();
+    }
 }
 
 QStringList BannerController::journeyArguments(engine::Journey*, const QString& commandText)
@@ -378,7 +328,6 @@ QStringList BannerController::journeyArguments(engine::Journey*, const QString& 
 
 void BannerController::journeyRunnerMade(engine::Journey* journey)
 {
-    launchReached_.insert(journey);
     setShellWrapper(journey->runner());
 }
 
@@ -392,6 +341,7 @@ void BannerController::journeyLaunched(engine::Journey*, const QStringList& argu
     write(QStringLiteral("launched: "));
     write(arguments.first());
     write(QStringLiteral("\r"));
+    ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
 }
 
 void BannerController::journeyOutput(engine::Journey*, const QString& chunk)
@@ -401,144 +351,105 @@ void BannerController::journeyOutput(engine::Journey*, const QString& chunk)
 
 void BannerController::journeyError(engine::Journey* journey, const QString& chunk)
 {
-    errorViewBeginsForeign_ = journey->errorChunkBeganInForeignLine();
-    processAppendError(nullptr, chunk);
+    // A line of megabytes would hold the window while it is laid out: its end is enough.
+    errorViewBeginsForeign_ = journey->errorChunkBeganInForeignLine() || chunk.size() > kErrorViewMost;
+    processAppendError(nullptr, chunk.size() > kErrorViewMost ? chunk.right(kErrorViewMost) : chunk);
 }
 
-void BannerController::journeyEnded(engine::Journey* journey)
+void BannerController::batchFileEnded(engine::Journey* journey)
 {
     const engine::FileOutcome& outcome = journey->outcome();
-    const qsizetype index = journeyIndex_.value(journey);
-    if (journey->ending() != engine::Ending::EncoderUnusable)
-        report_.add(outcome);
-    if (jobs_ > 1 && index < progress_.size())
-        progress_[index].finished = true;
-    retire(journey);
     if (shellWrapper_ && shellWrapper_ == journey->runner()) {
         // The runner held is that of a conversion still running, if any.
         std::shared_ptr<KVShellWrapper> other;
-        for (const auto& j : journeys_)
+        for (const engine::Journey* j : batch_->running())
             if (j->converting())
                 other = j->runner();
-        setShellWrapper(jobs_ == 1 ? shellWrapper_ : other);
+        setShellWrapper(jobs() == 1 ? shellWrapper_ : other);
     }
-
     switch (journey->ending()) {
     case engine::Ending::Finished:
         processFinishedWithTerminationStatus(nullptr, outcome.resultCode);
         if (outcome.resultCode == 0 && outcome.outcome == engine::Outcome::Failed)
             write(QStringLiteral("\rNot converted %1: %2.\r").arg(outcome.input, outcome.reason));
-        advance(true, false);
-        return;
+        if (!journey->removedOutput().isEmpty())
+            write(QStringLiteral("\r%1 %2: its unfinished output %3 was removed.\r")
+                      .arg(outcome.outcome == engine::Outcome::Stopped ? QStringLiteral("Stopped")
+                                                                       : QStringLiteral("Not converted"),
+                           outcome.input, journey->removedOutput()));
+        break;
     case engine::Ending::LaunchFailed:
         processLaunchException(journey->endingName());
-        advance(false, false);
-        return;
+        ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
+        break;
     case engine::Ending::NoRunner:
         write(QStringLiteral("Ops! Something went wrong.\r Was not able to execute command.\r"));
         endOfFileNotRun();
-        advance(true, true);
-        return;
+        ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
+        break;
     case engine::Ending::LeftOut:
         write(QStringLiteral("\rLeft out %1: %2.\r")
                   .arg(outcome.input, outcome.consoleReason.isEmpty() ? outcome.reason : outcome.consoleReason));
         endOfFileNotRun();
-        advance(true, true);
-        return;
+        break;
+    case engine::Ending::Stopped:
+        write(QStringLiteral("\rStopped %1 before its conversion.\r").arg(outcome.input));
+        endOfFileNotRun();
+        break;
     case engine::Ending::NotAudio:
-        skipFile();
-        return;
+        break;
     case engine::Ending::EncoderUnusable:
-        encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg")), outcome.reason);
-        if (jobs_ > 1)
-            ++finishedFiles;
+        // Several files at once may all find it so; it is said once.
+        if (!batch_->abandoning())
+            encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg")), outcome.reason);
+        break;
+    }
+    if (jobs() > 1 && loaded()) {
+        if (finishedFileCount() < getFileCount())
+            showTitle();
+        ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
+    }
+}
+
+void BannerController::endOfFileNotRun()
+{
+    if (jobs() == 1)
+        stopProgressTimer();
+    scrollToEnds();
+    if (!batch_->anyConverting())
+        readyButton();
+}
+
+void BannerController::batchEnded(engine::BatchEnd end)
+{
+    switch (end) {
+    case engine::BatchEnd::NoFileLeft:
+        endBatchOfConvert();
+        return;
+    case engine::BatchEnd::LastFinished:
+        if (jobs() > 1) {
+            stopProgressTimer();
+            readyButton();
+        }
+        endBatch(true);
+        return;
+    case engine::BatchEnd::LastLaunchFailed:
+        endBatch(false);
+        return;
+    case engine::BatchEnd::Abandoned:
         abandonBatch();
         return;
     }
 }
 
-// A journey that has ended goes once nothing of it is on the stack any more.
-void BannerController::retire(engine::Journey* journey)
+// The encoder cannot be used: the batch ends without the completion alert.
+void BannerController::abandonBatch()
 {
-    journeyIndex_.remove(journey);
-    const auto it = std::find_if(journeys_.begin(), journeys_.end(), [&](const auto& j) { return j.get() == journey; });
-    if (it == journeys_.end())
-        return;
-    it->release()->deleteLater();
-    journeys_.erase(it);
-}
-
-// A file that never reached the encoder's conversion: its console line is written.
-void BannerController::endOfFileNotRun()
-{
-    if (jobs_ == 1)
-        stopProgressTimer();
-    scrollToEnds();
-    if (!anyConverting())
-        readyButton();
-}
-
-// On to the next file. Several at once: a slot is free. One at a time: the next
-// file now, or, after a file that never ran, on the next pass of the event loop,
-// so a long run of them cannot nest calls without end.
-void BannerController::advance(bool alert, bool queued)
-{
-    if (jobs_ > 1) {
-        ++finishedFiles;
-        if (finishedFiles < fileCounter)
-            showTitle();
-        ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
-        QTimer::singleShot(0, this, [this] { fillSlots(); });
-        return;
-    }
-    if (queued)
-        QTimer::singleShot(0, this, [this, alert] { moveOn(alert); });
-    else
-        moveOn(alert);
-}
-
-void BannerController::skipFile()
-{
-    if (jobs_ > 1) {
-        advance(true, true);
-        return;
-    }
-    ++finishedFiles;
-    if (finishedFiles < fileCounter) {
-        // Never shorter than a second, whatever the timer's own rounding.
-        auto* timer = new QTimer(this);
-        timer->setSingleShot(true);
-        timer->setTimerType(Qt::PreciseTimer);
-        QElapsedTimer since;
-        since.start();
-        connect(timer, &QTimer::timeout, this, [this, timer, since] {
-            if (const qint64 left = kSkipPauseMs - since.elapsed(); left > 0) {
-                timer->start(int(left));
-                return;
-            }
-            timerFired1(timer);
-        });
-        timer->start(kSkipPauseMs);
-        return;
-    }
-    endBatchOfConvert();
-}
-
-void BannerController::timerFired1(QTimer* timer)
-{
-    timer->stop();
-    timer->deleteLater();
-    convert();
-}
-
-void BannerController::moveOn(bool alert)
-{
-    ++finishedFiles;
-    if (finishedFiles < fileCounter) {
-        convert();
-        return;
-    }
-    endBatch(alert);
+    stopProgressTimer();
+    mainWindow_->setWindowTitle(kWindowTitle);
+    stopSpinner();
+    idleView();
+    readyButton();
 }
 
 void BannerController::processStarted(KVShellWrapper*)
@@ -548,14 +459,14 @@ void BannerController::processStarted(KVShellWrapper*)
 
 void BannerController::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
-    if (jobs_ == 1)
+    if (jobs() == 1)
         stopProgressTimer();
     processEndRefresh(status);
 }
 
 void BannerController::processLaunchException(const QString& name)
 {
-    if (jobs_ == 1)
+    if (jobs() == 1)
         stopProgressTimer();
     processEndRefreshException(name);
 }
@@ -563,8 +474,8 @@ void BannerController::processLaunchException(const QString& name)
 void BannerController::stopTask(QObject*)
 {
     // Every conversion that runs; each ends by the ordinary road.
-    for (const auto& j : journeys_)
-        j->stop();
+    if (loaded())
+        batch_->stop();
 }
 
 void BannerController::setShellWrapper(const std::shared_ptr<KVShellWrapper>& wrapper)
@@ -592,10 +503,7 @@ int BannerController::liveProgressTimers() const
 // Several at once: the whole batch, each file by its share.
 void BannerController::showBatchProgress()
 {
-    for (const auto& j : journeys_)
-        if (journeyIndex_.contains(j.get()))
-            progress_[journeyIndex_.value(j.get())].position = j->position();
-    const int percent = engine::batchPercent(progress_);
+    const int percent = batch_->percent();
     ui_.lblPbNow->setText(QStringLiteral("%1%").arg(percent));
     ui_.pbBar->setValue(std::clamp(percent, ui_.pbBar->minimum(), ui_.pbBar->maximum()));
 }
@@ -622,12 +530,12 @@ void BannerController::stopProgressTimer()
 
 void BannerController::timerFired(QTimer* timer)
 {
-    if (finishedFiles >= fileCounter) {
+    if (finishedFileCount() >= getFileCount()) {
         if (timer == progressTimer_)
             stopProgressTimer();
         return;
     }
-    if (jobs_ > 1) {
+    if (jobs() > 1) {
         showBatchProgress();
         return;
     }
@@ -780,10 +688,10 @@ void BannerController::scrollToEnds()
 void BannerController::processEndRefresh(int status)
 {
     write(QStringLiteral("\rcommand finished. Result code: %1\r").arg(status));
-    if (jobs_ == 1)
+    if (jobs() == 1)
         setShellWrapper(nullptr);
     scrollToEnds();
-    if (!anyConverting())
+    if (!batch_->anyConverting())
         readyButton();
 }
 
@@ -791,19 +699,19 @@ void BannerController::processEndRefreshException(const QString& name)
 {
     write(QStringLiteral("\rcaught %1 while executing command\r").arg(name));
     scrollToEnds();
-    if (!anyConverting())
+    if (!batch_->anyConverting())
         readyButton();
-    if (jobs_ == 1)
+    if (jobs() == 1)
         setShellWrapper(nullptr);
 }
 
+// The batch has ended, so the counters read 0 from here on.
 void BannerController::endBatchOfConvert()
 {
+    mainWindow_->setWindowTitle(kWindowTitle);
     ui_.pb->setRange(0, 1); // stopped, and so no longer drawn
     ui_.pb->hide();
     idleView();
-    fileCounter = 0;
-    finishedFiles = 0;
     completionAlert();
 }
 
@@ -814,8 +722,6 @@ void BannerController::endBatch(bool alert)
     if (!ui_.pb->isHidden())
         stopSpinner();
     idleView();
-    fileCounter = 0;
-    finishedFiles = 0;
     if (alert)
         completionAlert();
 }
@@ -823,5 +729,5 @@ void BannerController::endBatch(bool alert)
 void BannerController::completionAlert()
 {
     mainWindow_->setWindowTitle(kWindowTitle);
-    dialogs_->runAlert(QStringLiteral("Complete"), report_.alertText(convertfiles.size()));
+    dialogs_->runAlert(QStringLiteral("Complete"), report().alertText(convertfiles.size()));
 }

@@ -1,6 +1,6 @@
 #pragma once
 #include "ModalDialogs.h"
-#include "engine/Journey.h"
+#include "engine/Batch.h"
 #include "engine/Outcome.h"
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
@@ -8,7 +8,6 @@
 
 #include <QIcon>
 #include <QObject>
-#include <QHash>
 #include <QSet>
 #include <QUrl>
 #include <QStringList>
@@ -19,9 +18,9 @@
 class MainWindow;
 class QTimer;
 
-// Controller of the main window, application delegate, batch driver and the
-// delegate of every runner, all in one object that lives as long as the application.
-class BannerController : public QObject, public KVShellWrapperDelegate, public engine::JourneyHost {
+// Controller of the main window and application delegate: starts batches and
+// applies the window's views at the batch's and the journeys' events.
+class BannerController : public QObject, public KVShellWrapperDelegate, public engine::BatchHost {
     Q_OBJECT
 public:
     BannerController();
@@ -31,18 +30,16 @@ public:
     void applicationDidFinishLaunching();
     bool applicationShouldTerminateAfterLastWindowClosed();
 
-    // Batch driver.
+    // Batch start.
     // inexactNames: indexes of files whose true names text cannot hold (see engine::collectInputs).
     void startnow(const QStringList& files, const QSet<qsizetype>& inexactNames = {});
     // The file picker of a click on the door, then startnow with the picked files.
     void pickAndStart();
-    void convert();
-    void timerFired1(QTimer* timer);
     void timerFired(QTimer* timer);
     static qint64 secondsForTimeString(const QString& text);
     void stopTask(QObject* sender);
     void processLaunchException(const QString& exceptionName);
-    quint64 getFileCount() const { return fileCounter; }
+    quint64 getFileCount() const;
     bool getSign() const { return progressSign; }
 
     // Runner delegate.
@@ -67,19 +64,21 @@ public:
 
     // Read-only views of the batch state, for tests and benchmarks.
     const QStringList& convertFiles() const { return convertfiles; }
-    quint64 finishedFileCount() const { return finishedFiles; }
+    quint64 finishedFileCount() const;
     qint32 totalDuration() const { return TotalDuration; }
     bool showsFolderReminder() const { return showFolder; }
     QString outputPathText() const { return outputpath; }
     // Progress timers that still tick.
     int liveProgressTimers() const;
     // How many files convert at once in the batch that runs or ran last.
-    int jobs() const { return jobs_; }
+    int jobs() const { return batch_ ? batch_->jobs() : 1; }
     // The most files at once the window offers: one per core.
     static int maxJobs();
-    // What became of each file of the batch that runs or ran last.
-    const engine::BatchReport& report() const { return report_; }
-    static constexpr int kSkipPauseMs = 1000;
+    // The batch that runs or ran last; what became of each of its files.
+    const engine::Batch* batch() const { return batch_.get(); }
+    const engine::BatchReport& report() const;
+    // The error view shows at most this much of the latest chunk: its end.
+    static constexpr qsizetype kErrorViewMost = 8192;
     static inline const QString kWindowTitle = QStringLiteral("Qelvanto");
 
     // Seams for tests: the dialogs and the runner factory.
@@ -93,37 +92,31 @@ public:
 
 private:
     void batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames);
-    void abandonBatch();
-    void fillSlots();
-    void startJourney(qsizetype index);
-    void retire(engine::Journey* journey);
-    void endOfFileNotRun();
-    void advance(bool alert, bool queued);
+    bool loaded() const { return batch_ && !batch_->ended(); }
     void showTitle();
-    int runningJourneys() const;
-    bool anyConverting() const;
     void startProgressTimer();
+    void stopProgressTimer();
     void showBatchProgress();
+    bool chooseOutputFolder();
+    void restoreSettings();
+    // A file that never reached the encoder's conversion: its console line is written.
+    void endOfFileNotRun();
+    // Alerts and answers true when the encoder is missing or cannot run.
+    bool encoderUnusable(const QString& encoder, const QString& why = {});
 
-    // What the window does at a journey's steps.
+    // What the window does at the batch's and the journeys' events.
+    std::optional<QString> batchFileStarting(qsizetype index, const QString& input) override;
+    void batchFileEnded(engine::Journey* journey) override;
+    void batchEnded(engine::BatchEnd end) override;
     void journeyPreparing(engine::Journey* journey) override;
     void journeyConverting(engine::Journey* journey) override;
+    void journeyNamed(engine::Journey* journey) override;
     QStringList journeyArguments(engine::Journey* journey, const QString& commandText) override;
     void journeyRunnerMade(engine::Journey* journey) override;
     void journeyStarted(engine::Journey* journey) override;
     void journeyLaunched(engine::Journey* journey, const QStringList& arguments) override;
     void journeyOutput(engine::Journey* journey, const QString& chunk) override;
     void journeyError(engine::Journey* journey, const QString& chunk) override;
-    void journeyEnded(engine::Journey* journey) override;
-    bool chooseOutputFolder();
-    void restoreSettings();
-    void skipFile();
-    void launch(const QStringList& arguments);
-    // The console line says consoleReason, or reason when that is empty; none when it is null.
-    void moveOn(bool alert);
-    void stopProgressTimer();
-    // Alerts and answers true when the encoder is missing or cannot run.
-    bool encoderUnusable(const QString& encoder, const QString& why = {});
 
     // Named views.
     void preparingView();
@@ -142,6 +135,7 @@ private:
     void scrollToEnds();
     void endBatchOfConvert();
     void endBatch(bool alert);
+    void abandonBatch();
     void completionAlert();
     int filesLeft() const;
 
@@ -151,25 +145,16 @@ private:
     RunnerFactory runnerFactory_;
 
     QStringList convertfiles;
-    quint64 fileCounter = 0;
-    quint64 finishedFiles = 0;
     qint32 TotalDuration = 0;
     bool progressSign = false;
     bool showFolder = false;
     QString outputpath;
     std::shared_ptr<KVShellWrapper> shellWrapper_;
-    QSet<qsizetype> inexactNames_;
-    engine::BatchReport report_;
-    // The journeys not yet retired, and the index of each one's file.
-    std::vector<std::unique_ptr<engine::Journey>> journeys_;
-    QHash<engine::Journey*, qsizetype> journeyIndex_;
-    QSet<engine::Journey*> launchReached_;
-    int jobs_ = 1;
-    qsizetype nextFile_ = 0;             // several at once: the next file to start
-    QList<engine::FileProgress> progress_; // several at once: each file's share
-    bool filling_ = false;
-    bool abandoning_ = false;
-    bool errorViewBeginsForeign_ = false; // the error view's chunk began inside a dumped tag
+    struct DeleteLater {
+        void operator()(QObject* o) const { o->deleteLater(); }
+    };
+    std::unique_ptr<engine::Batch, DeleteLater> batch_;
+    bool errorViewBeginsForeign_ = false; // the error view's text begins inside a dumped tag
     QTimer* progressTimer_ = nullptr;
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
 };

@@ -1,0 +1,107 @@
+#pragma once
+#include "engine/Journey.h"
+#include "engine/Outcome.h"
+
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace engine {
+
+// How a batch ended, which decides what the window shows at its end.
+enum class BatchEnd {
+    NoFileLeft,       // no file was left to start: an empty batch, or one at a time after a skipped last file
+    LastFinished,     // the last file ended: the completion alert follows
+    LastLaunchFailed, // one at a time, the last file's launch raised: no alert
+    Abandoned,        // the encoder cannot run: no file more was started, no alert
+};
+
+// What the window (or the terminal) does at the batch's events, besides the
+// journeys' own steps.
+class BatchHost : public JourneyHost {
+public:
+    // A file is about to start; the encoder to run for it, or none when it cannot
+    // be used (the host has said why) and the batch is abandoned.
+    virtual std::optional<QString> batchFileStarting(qsizetype index, const QString& input) = 0;
+    // A file has ended (its console lines); the batch moves on afterwards.
+    virtual void batchFileEnded(Journey* journey) = 0;
+    // Exactly once per batch.
+    virtual void batchEnded(BatchEnd end) = 0;
+};
+
+struct BatchSetup {
+    QStringList files;
+    QSet<qsizetype> inexact; // files whose names text cannot hold
+    int jobs = 1;            // files at once
+    ConversionSettings settings;
+    RunnerFactory makeRunner;
+    int skipPauseMs = 1000; // one at a time: after a file that is not audio
+};
+
+// What became of a file so far, for a list of the batch.
+enum class FileState { Waiting, Examining, Converting, Done };
+
+// A batch: its files, up to K journeys at once, the counters, what became of each
+// file, the batch's share done, and exactly one end. One at a time is K = 1.
+class Batch : public QObject {
+    Q_OBJECT
+public:
+    Batch(BatchSetup setup, BatchHost* host);
+    ~Batch() override;
+
+    void start();
+    // Stops every file in work; each ends by its ordinary road and the batch goes on.
+    void stop();
+
+    const QStringList& files() const { return setup_.files; }
+    qsizetype size() const { return setup_.files.size(); }
+    int jobs() const { return setup_.jobs; }
+    const ConversionSettings& settings() const { return setup_.settings; }
+    // Files finished; one at a time this is also the index of the file in work.
+    quint64 finished() const { return finished_; }
+    bool ended() const { return ended_; }
+    // The encoder cannot run: no further file starts.
+    bool abandoning() const { return abandoning_; }
+    // Outcomes in the order the files finished.
+    const BatchReport& report() const { return report_; }
+    // Journeys not yet ended, in the order they started.
+    QList<Journey*> running() const;
+    bool anyConverting() const;
+    // The whole batch's percentage (files weighted by their durations).
+    int percent() const;
+    FileState state(qsizetype index) const;
+    // The running journey of a file, if any; the outcome of a finished one, if any.
+    Journey* journey(qsizetype index) const;
+    const std::optional<FileOutcome>& outcome(qsizetype index) const { return outcomes_.at(index); }
+
+signals:
+    // A file's state changed (started, ended).
+    void fileChanged(qsizetype index);
+
+private:
+    void next();
+    void fill();
+    void queue(void (Batch::*step)());
+    void startJourney(qsizetype index);
+    void journeyEnded(Journey* journey);
+    void skipPause();
+    void finish(BatchEnd end);
+
+    BatchSetup setup_;
+    BatchHost* host_;
+    std::vector<std::unique_ptr<Journey, void (*)(Journey*)>> journeys_; // not yet ended
+    QList<FileProgress> progress_;
+    QList<std::optional<FileOutcome>> outcomes_;
+    BatchReport report_;
+    quint64 finished_ = 0;
+    qsizetype nextFile_ = 0;
+    bool abandoning_ = false;
+    bool ended_ = false;
+    bool fillQueued_ = false;
+};
+
+} // namespace engine
