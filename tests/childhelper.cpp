@@ -1,6 +1,7 @@
 // Test child: "flood N" writes N bytes of a known pattern to stdout and stderr at
 // once; "ignoreterm SECONDS" ignores SIGTERM and sleeps; "fds" lists its open
-// descriptors above 2 on stdout.
+// descriptors above 2 on stdout; "alloc MB" takes and touches MB MiB of memory,
+// exiting 3 as soon as the system refuses more.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,16 @@ int main(int argc, char** argv)
         std::signal(SIGTERM, SIG_IGN);
         sleep(unsigned(std::atoi(argv[2])));
         return 7;
+    }
+    if (mode == "alloc" && argc > 2) {
+        const long long mb = std::atoll(argv[2]);
+        for (long long done = 0; done < mb; done += 16) {
+            char* p = static_cast<char*>(std::malloc(16 << 20));
+            if (!p)
+                return 3;
+            std::memset(p, 1, 16 << 20);
+        }
+        return 0;
     }
     if (mode == "fds") {
         DIR* d = opendir("/proc/self/fd");

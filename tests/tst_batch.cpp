@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -37,6 +38,7 @@ private slots:
     void oneProgressTimerAtATime();
     void outputFolderChoice();
     void reminderOffWhenFolderDatCannotBeWritten();
+    void fullDiskUnderANameThatIsNotAscii();
 };
 
 void BatchTest::initTestCase()
@@ -517,6 +519,34 @@ void BatchTest::reminderOffWhenFolderDatCannotBeWritten()
     QVERIFY(victim.open(QIODevice::ReadOnly));
     QCOMPARE(victim.readAll(), QByteArray("keep me"));
     QFile::remove(dat);
+}
+
+void BatchTest::fullDiskUnderANameThatIsNotAscii()
+{
+    // A small file system of its own, full before the file is; the encoder says so
+    // in a line that names the folder, and ends with 0 for ogg.
+    QTemporaryDir mount;
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mount.path()}) != 0)
+        QSKIP("no tmpfs can be mounted here (needs root)");
+    const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mount.path()}); });
+    const QString folder = mount.filePath("Música");
+    QVERIFY(QDir().mkpath(folder));
+    // Its result (about 110 kB) fills the disk only as the encoder writes its end.
+    QVERIFY(makeTone(path("long.wav"), 20.0, 2));
+    auto& ui = c->outlets();
+    ui.cmbFormat->setCurrentText("ogg");
+    ui.cmbOutput->setCurrentIndex(1);
+    dialogs->folders = {QUrl::fromLocalFile(folder)};
+    c->startnow({path("long.wav")});
+    QVERIFY(waitForAlerts(2));
+    QCOMPARE(dialogs->alerts[1].informative, "Conversion Completed.\n1 of 1 files failed; the console has the details.\n\n"
+                                                 + path("long.wav") + ": failed: the disk is full");
+    const QString console = ui.textOutlet->toPlainText();
+    QVERIFY(console.contains("command finished. Result code: 0"));
+    QVERIFY(console.contains("Not converted " + path("long.wav") + ": the disk is full."));
+    QVERIFY(console.contains("its unfinished output " + folder + "/long.ogg was removed."));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
+    QFile::remove(path("long.wav"));
 }
 
 QTEST_MAIN(BatchTest)

@@ -1,5 +1,7 @@
+#include "TestSupport.h"
 #include "app/Settings.h"
 #include "engine/CommandLine.h"
+#include "engine/Batch.h"
 #include "engine/Journey.h"
 #include "engine/ProbeText.h"
 #include "engine/Progress.h"
@@ -31,6 +33,10 @@ private slots:
     void reservedNamesOnDisk();
     void journeyDecisions();
     void ownLinesAcrossChunks();
+    void conversionEnd_data();
+    void conversionEnd();
+    void wholeBatchWithCoreOnly_data();
+    void wholeBatchWithCoreOnly();
     void endJudgement_data();
     void endJudgement();
     void batchShare_data();
@@ -311,6 +317,132 @@ void EngineTest::ownLinesAcrossChunks()
     QVERIFY(!lines.chunkBeganInForeignLine());
     QCOMPARE(lines.feed("me=00:00:06.00 x\r"), QStringList{"size=  2kB time=00:00:06.00 x"});
     QVERIFY(!lines.chunkBeganInForeignLine());
+}
+
+void EngineTest::conversionEnd_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QStringList>("probeTagLines");
+    QTest::addColumn<QString>("facts"); // said, only in tag lines, position, last words
+    const QByteArray input = "Input #0, wav, from '/m/in.wav':\n  Duration: 00:00:20.00, bitrate: 1411 kb/s\n"
+                             "  Stream #0:0: Audio: pcm_s16le, 44100 Hz, 2 channels, s16, 1411 kb/s\n";
+    const QByteArray mapping = "Stream mapping:\n  Stream #0:0 -> #0:0 (pcm_s16le (native) -> vorbis (libvorbis))\n";
+    const QByteArray music = "/m/M\xc3\xbasica/Beyonc\xc3\xa9.ogg";
+    const QByteArray output = "Output #0, ogg, to '" + music + "':\n  Stream #0:0: Audio: vorbis, 44100 Hz\n";
+    QTest::newRow("full disk under a name that is not ASCII")
+        << input + mapping + output + "size=       4kB time=00:00:00.00 bitrate=N/A speed=N/A    \rError writing trailer of "
+               + music + ": No space left on device\nsize=     100kB time=00:00:19.98 bitrate=  41.0kbits/s speed= 127x    \n"
+        << QString::fromUtf8(music) << QStringList()
+        << "1 0 19 Error writing trailer of " + QString::fromUtf8(music) + ": No space left on device";
+    const QByteArray tagged = "  Metadata:\n    x\nNo space left on device\n: v\n";
+    QTest::newRow("a key says it in both dumps")
+        << input + tagged + mapping + "Output #0, ogg, to '/o/a.ogg':\n" + tagged
+               + "size=     100kB time=00:00:20.00 bitrate=  41.0kbits/s speed= 99.5x    \n"
+        << "/o/a.ogg" << QStringList() << "0 1 20 : v";
+    QTest::newRow("the probe saw the tag")
+        << input + mapping + "Output #0, ogg, to '/o/a.ogg':\n  Metadata:\n    x\nNo space left on device\n: v\n"
+        << "/o/a.ogg" << QStringList{"No space left on device"} << "0 1 - : v";
+    QTest::newRow("the output's name says it")
+        << input + mapping + "Output #0, ogg, to '/o/No space left on device\n.ogg':\n"
+               + "size=     100kB time=00:00:20.00 bitrate=  41.0kbits/s speed=N/A    \n"
+        << "/o/No space left on device\n.ogg" << QStringList() << "0 0 20 .ogg':";
+}
+
+void EngineTest::conversionEnd()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, output);
+    QFETCH(QStringList, probeTagLines);
+    QFETCH(QString, facts);
+    // Cut anywhere, also inside a character or the marker, the pieces say the same.
+    for (int cut : {1, 7, 4096}) {
+        ConversionText t("/m/in.wav", output, QSet<QString>(probeTagLines.begin(), probeTagLines.end()));
+        for (qsizetype at = 0; at < text.size(); at += cut)
+            t.feed(text.mid(at, cut));
+        t.finish();
+        const QString got = QStringLiteral("%1 %2 %3 %4")
+                                .arg(int(t.noSpaceSaid())).arg(int(t.noSpaceOnlyInTagLines()))
+                                .arg(t.position() ? QString::number(*t.position()) : "-", t.lastDiagnosticLine());
+        QCOMPARE(got, facts);
+    }
+}
+
+namespace {
+// The batch's events, as a front door would see them.
+struct RecordingHost : BatchHost {
+    QStringList events;
+    QList<BatchEnd> ends;
+    int mostRunning = 0;
+    const Batch* batch = nullptr;
+    void note(Journey* j, const char* what)
+    {
+        events << QStringLiteral("%1 %2").arg(j->index()).arg(what);
+        mostRunning = std::max(mostRunning, int(batch->running().size()));
+    }
+    std::optional<QString> batchFileStarting(qsizetype, const QString&) override { return encoder(); }
+    void batchFileEnded(Journey* j) override { note(j, "ended"); }
+    void batchEnded(BatchEnd end) override { ends << end; }
+    void journeyPreparing(Journey* j) override { note(j, "preparing"); }
+    void journeyConverting(Journey* j) override { note(j, "converting"); }
+    void journeyNamed(Journey* j) override { note(j, "named"); }
+    QStringList journeyArguments(Journey*, const QString& text) override { return splitArguments(text); }
+    void journeyRunnerMade(Journey* j) override { note(j, "runner"); }
+    void journeyStarted(Journey* j) override { note(j, "started"); }
+    void journeyLaunched(Journey* j, const QStringList&) override { note(j, "launched"); }
+    void journeyOutput(Journey*, const QString&) override {}
+    void journeyError(Journey*, const QString&) override {}
+};
+} // namespace
+
+void EngineTest::wholeBatchWithCoreOnly_data()
+{
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("one at a time") << 1;
+    QTest::newRow("two at once") << 2;
+}
+
+void EngineTest::wholeBatchWithCoreOnly()
+{
+    QFETCH(int, jobs);
+    QTemporaryDir d;
+    QVERIFY(makeTone(d.filePath("a.wav")));
+    QVERIFY(makeTone(d.filePath("c.flac")));
+    QFile text(d.filePath("notes.txt"));
+    QVERIFY(text.open(QIODevice::WriteOnly) && text.write("words\n"));
+    text.close();
+    QFile list(d.filePath("self.m3u8"));
+    QVERIFY(list.open(QIODevice::WriteOnly) && list.write("#EXTM3U\nself.m3u8\n"));
+    list.close();
+    const QStringList files{d.filePath("a.wav"), d.filePath("notes.txt"), d.filePath("c.flac"), d.filePath("self.m3u8")};
+    RecordingHost host;
+    BatchSetup setup{files, {}, jobs, {"mp3", "192", "44100", 1, kOriginalFolder, {}},
+                     [](const QStringList& args) {
+                         return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, args, nullptr);
+                     }, 10};
+    Batch batch(setup, &host);
+    host.batch = &batch;
+    batch.start();
+    QTRY_COMPARE_WITH_TIMEOUT(host.ends.size(), 1, 60000);
+    QCOMPARE(host.ends.first(), BatchEnd::LastFinished);
+    QVERIFY(host.mostRunning <= jobs);
+    const Outcome expected[] = {Outcome::Converted, Outcome::NotAudio, Outcome::Converted, Outcome::LeftOut};
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QCOMPARE(batch.state(i), FileState::Done);
+        QCOMPARE(batch.outcome(i)->outcome, expected[i]);
+    }
+    QCOMPARE(batch.report().outcomes().size(), 4);
+    QCOMPARE(batch.percent(), 100);
+    // A converted file's steps, in their order; the others end before any conversion.
+    QCOMPARE(host.events.filter(QRegularExpression("^0 ")),
+             QStringList({"0 preparing", "0 converting", "0 named", "0 runner", "0 started", "0 launched", "0 ended"}));
+    QCOMPARE(host.events.filter(QRegularExpression("^1 ")), QStringList({"1 preparing", "1 ended"}));
+    QCOMPARE(host.events.filter(QRegularExpression("^3 ")), QStringList({"3 preparing", "3 ended"}));
+    QVERIFY(probeAudio(d.filePath("Converted/a.mp3")).ok);
+    QVERIFY(probeAudio(d.filePath("Converted/c.mp3")).ok);
+    QCOMPARE(QDir(d.filePath("Converted")).entryList(QDir::Files).size(), 2);
+    QTest::qWait(50);
+    QCOMPARE(host.ends.size(), 1); // exactly one end
 }
 
 void EngineTest::endJudgement_data()

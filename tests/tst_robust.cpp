@@ -177,6 +177,10 @@ void RobustTest::hostileDropLosesNothing()
     // A link to a folder outside the tree is not followed.
     QVERIFY(makeTone(path("hostile/outside/o.wav")));
     QVERIFY(QFile::link(path("hostile/outside"), tree + "/link to outside"));
+    // A Converted folder that is a link to elsewhere is not written through.
+    QVERIFY(makeTone(tree + "/linked/x.wav"));
+    QVERIFY(QDir().mkpath(path("hostile/elsewhere")));
+    QVERIFY(QFile::link(path("hostile/elsewhere"), tree + "/linked/Converted"));
     // The second folder's file disappears after the drop, before its turn.
     QVERIFY(makeTone(later + "/gone.wav"));
     QVERIFY(makeTone(later + "/stays.wav"));
@@ -203,8 +207,9 @@ void RobustTest::hostileDropLosesNothing()
                                                 tree + "/Converted/plain.mp3", later + "/stays.wav"})
         expected[a] = QFileInfo(a).path() + "/Converted";
     // Quietly skipped: txt, png, empty, mkv without audio, keep, the two .tmp names.
-    // Counted as not converted: separator, FIFO, device, the non-UTF-8 name, gone, locked.
-    const int skipped = 7, notConverted = 5 + (root ? 0 : 1);
+    // Counted as not converted: separator, FIFO, device, the non-UTF-8 name, gone, the
+    // Converted link, locked.
+    const int skipped = 7, notConverted = 6 + (root ? 0 : 1);
     QCOMPARE(inputs.size(), expected.size() + skipped + notConverted);
     const auto after = checksums(path("hostile"));
     QStringList created;
@@ -254,7 +259,8 @@ void RobustTest::hostileDropLosesNothing()
         tree + "/pipe.wav: left out: it is a FIFO, not a regular file",
         tree + "/sep" + engine::kArgumentSeparator + ".wav: left out: a name or setting holds the text "
             + engine::kArgumentSeparator + ", which would split the encoder's arguments",
-        later + "/gone.wav: could not be read: No such file or directory"};
+        later + "/gone.wav: could not be read: No such file or directory",
+        tree + "/linked/x.wav: left out: its Converted folder " + tree + "/linked/Converted is a link, which is not followed"};
     if (!root)
         expectedNames << tree + "/locked.wav: could not be read: Permission denied";
     expectedNames.sort();

@@ -76,6 +76,8 @@ private slots:
     void reportsChunksInOrderAndOneEnd_data();
     void reportsChunksInOrderAndOneEnd();
     void stopEndsTheChildWithItsSignal();
+    void memoryBound_data();
+    void memoryBound();
     void stopWorksWhenTheAppIgnoresTerm();
     void floodsOnBothPipesArriveWhole();
     void ownerDropsRunnerMidRun();
@@ -128,6 +130,32 @@ void RunnerTest::reportsChunksInOrderAndOneEnd()
     QTest::qWait(100); // a late second termination event would show here
     QCOMPARE(d.finishedCount, 1);
     QCOMPARE(w->delegate(), nullptr);
+}
+
+void RunnerTest::memoryBound_data()
+{
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<int>("megabytes");
+    QTest::addColumn<int>("status");
+    QTest::newRow("greedy child held") << (qint64(256) << 20) << 2048 << 3;
+    QTest::newRow("no bound") << qint64(0) << 300 << 0;
+    QTest::newRow("the encoder's bound leaves room") << platform::defaultChildMemoryLimit() << 300 << 0;
+}
+
+void RunnerTest::memoryBound()
+{
+    QFETCH(qint64, limit);
+    QFETCH(int, megabytes);
+    QFETCH(int, status);
+    RecordingDelegate d;
+    auto w = KVShellWrapper::create({}, {}, {}, std::nullopt, std::nullopt,
+                                    {QStringLiteral(CHILDHELPER), QStringLiteral("alloc"), QString::number(megabytes)},
+                                    nullptr);
+    w->setDelegate(&d);
+    w->setChildMemoryLimit(limit);
+    w->startProcess();
+    QTRY_COMPARE_WITH_TIMEOUT(d.finishedCount, 1, 30000);
+    QCOMPARE(d.status, status);
 }
 
 void RunnerTest::stopEndsTheChildWithItsSignal()
