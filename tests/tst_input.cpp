@@ -120,7 +120,7 @@ void InputTest::dropEventsStartBatches()
     QDir().mkpath(dir.filePath("empty"));
     data.setUrls({QUrl::fromLocalFile(dir.filePath("empty"))});
     QVERIFY(dropOn(img, &data));
-    QCOMPARE(dialogs->alerts.size(), 2);
+    QTRY_COMPARE(dialogs->alerts.size(), 2);
     QVERIFY(c.convertFiles().isEmpty());
 
     // No file names: accepted and ignored.

@@ -191,6 +191,9 @@ void RobustTest::hostileDropLosesNothing()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(dropOn(c->outlets().imgView, &data));
+    QVERIFY(c->getSign()); // walking the folders; nothing else is taken meanwhile
+    QVERIFY(!dropOn(c->outlets().imgView, &data));
+    QTRY_VERIFY(!c->convertFiles().isEmpty());
     const QStringList inputs = c->convertFiles();
     QVERIFY(inputs.indexOf(later + "/gone.wav") > int(c->finishedFileCount()));
     QVERIFY(QFile::remove(later + "/gone.wav"));

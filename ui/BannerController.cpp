@@ -3,6 +3,8 @@
 #include "MainWindow.h"
 #include "app/Settings.h"
 #include "engine/CommandLine.h"
+#include "engine/FileWork.h"
+#include "engine/InputCollection.h"
 #include "engine/OutputFolder.h"
 #include "engine/Progress.h"
 #include "engine/TimeString.h"
@@ -173,6 +175,17 @@ void BannerController::pickAndStart()
 {
     if (auto files = dialogs_->pickFiles(QStringLiteral("Select File(s)")))
         startnow(*files);
+}
+
+void BannerController::collectAndStart(const QList<QByteArray>& dropped)
+{
+    collecting_ = true;
+    engine::offThread(
+        this, [dropped] { return engine::collectInputs(dropped); },
+        [this](const engine::CollectedInputs& files) {
+            collecting_ = false;
+            startnow(files.paths, files.inexact);
+        });
 }
 
 bool BannerController::chooseOutputFolder()

@@ -35,12 +35,15 @@ public:
     void startnow(const QStringList& files, const QSet<qsizetype>& inexactNames = {});
     // The file picker of a click on the door, then startnow with the picked files.
     void pickAndStart();
+    // Dropped paths (the system's bytes): their files are collected off the window's
+    // thread, then startnow with them. Input is refused meanwhile.
+    void collectAndStart(const QList<QByteArray>& dropped);
     void timerFired(QTimer* timer);
     static qint64 secondsForTimeString(const QString& text);
     void stopTask(QObject* sender);
     void processLaunchException(const QString& exceptionName);
     quint64 getFileCount() const;
-    bool getSign() const { return progressSign; }
+    bool getSign() const { return progressSign || collecting_; }
 
     // Runner delegate.
     void processAppendOutput(KVShellWrapper* wrapper, const QVariant& chunk) override;
@@ -147,6 +150,7 @@ private:
     QStringList convertfiles;
     qint32 TotalDuration = 0;
     bool progressSign = false;
+    bool collecting_ = false; // a drop's folders are being walked
     bool showFolder = false;
     QString outputpath;
     std::shared_ptr<KVShellWrapper> shellWrapper_;

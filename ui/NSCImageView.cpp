@@ -1,7 +1,6 @@
 #include "NSCImageView.h"
 
 #include "BannerController.h"
-#include "engine/InputCollection.h"
 #include "platform/Log.h"
 
 #include <QAccessibleWidget>
@@ -209,8 +208,8 @@ bool NSCImageView::performDragOperation(const QMimeData* data)
             dropped << QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
     if (dropped.isEmpty())
         return true;
-    const engine::CollectedInputs files = engine::collectInputs(dropped);
+    // A dropped folder may lie on a slow or hung mount: it is walked off the window's thread.
     if (sharedBannerController)
-        sharedBannerController->startnow(files.paths, files.inexact);
+        sharedBannerController->collectAndStart(dropped);
     return true;
 }
