@@ -2,8 +2,6 @@
 
 #include "platform/Log.h"
 
-#include <QElapsedTimer>
-#include <QTimer>
 
 namespace engine {
 
@@ -23,8 +21,26 @@ Batch::Batch(BatchSetup setup, BatchHost* host)
 
 Batch::~Batch() = default;
 
+QString timeLeftText(qint64 seconds)
+{
+    if (seconds < 60) {
+        // Under a minute in steps of 5 s, never "0 s".
+        return QStringLiteral("about %1 s left").arg(std::max<qint64>(5, (seconds + 4) / 5 * 5));
+    }
+    const qint64 minutes = (seconds + 30) / 60;
+    if (minutes < 60)
+        return QStringLiteral("about %1 min left").arg(minutes);
+    return minutes % 60 ? QStringLiteral("about %1 h %2 min left").arg(minutes / 60).arg(minutes % 60)
+                        : QStringLiteral("about %1 h left").arg(minutes / 60);
+}
+
 void Batch::start()
 {
+    clock_.start();
+    ticker_ = new QTimer(this);
+    ticker_->setInterval(kTickMs);
+    connect(ticker_, &QTimer::timeout, this, &Batch::tick);
+    ticker_->start();
     qCDebug(lcEngine, "fileCounter: %llu", static_cast<unsigned long long>(size()));
     if (setup_.jobs == 1 || size() == 0)
         next();
@@ -71,8 +87,10 @@ FileState Batch::state(qsizetype index) const
 int Batch::percent() const
 {
     QList<FileProgress> files = progress_;
-    for (const auto& j : journeys_)
+    for (const auto& j : journeys_) {
+        files[j->index()].duration = j->totalDuration() > 0 ? j->totalDuration() : -1;
         files[j->index()].position = j->position();
+    }
     return batchPercent(files);
 }
 
@@ -192,11 +210,62 @@ void Batch::skipPause()
     timer->start(setup_.skipPauseMs);
 }
 
+void Batch::tick()
+{
+    if (ended_)
+        return;
+    // The speed of one file at once, as the encoders report it.
+    double speeds = 0;
+    int converting = 0;
+    for (const auto& j : journeys_)
+        if (j->converting() && j->speed() > 0) {
+            speeds += j->speed();
+            ++converting;
+        }
+    if (converting > 0)
+        speed_ = speed_ > 0 ? 0.6 * speed_ + 0.4 * speeds / converting : speeds / converting;
+    // What is still to convert; a file of unknown duration weighs the mean of the known ones.
+    double known = 0;
+    int knownCount = 0;
+    const auto durationOf = [&](qsizetype i) -> double {
+        if (const Journey* j = journey(i); j && j->totalDuration() > 0)
+            return j->totalDuration();
+        return progress_[i].duration > 0 ? double(progress_[i].duration) : -1;
+    };
+    for (qsizetype i = 0; i < size(); ++i)
+        if (const double d = durationOf(i); d > 0) {
+            known += d;
+            ++knownCount;
+        }
+    qint64 unfinished = 0;
+    double left = 0;
+    for (qsizetype i = 0; i < size(); ++i) {
+        if (outcomes_[i])
+            continue;
+        ++unfinished;
+        const double d = durationOf(i);
+        const Journey* j = journey(i);
+        left += d > 0 ? std::max(0.0, d - double(j ? j->position() : 0)) : (knownCount ? known / knownCount : 0);
+    }
+    if (knownCount == 0 || speed_ <= 0 || clock_.elapsed() < kFirstEstimateMs) {
+        secondsLeft_.reset();
+    } else {
+        const double estimate = left / (speed_ * double(std::min<qint64>(setup_.jobs, std::max<qint64>(1, unfinished))));
+        // Smoothed, so that it does not jump with every reading of the speed.
+        smoothedLeft_ = smoothedLeft_ < 0 ? estimate : 0.7 * (smoothedLeft_ - kTickMs / 1000.0) + 0.3 * estimate;
+        secondsLeft_ = qint64(std::max(0.0, smoothedLeft_) + 0.5);
+    }
+    emit progressed();
+}
+
 void Batch::finish(BatchEnd end)
 {
     if (ended_)
         return;
     ended_ = true;
+    if (ticker_)
+        ticker_->stop();
+    secondsLeft_.reset();
     host_->batchEnded(end);
 }
 

@@ -2,7 +2,9 @@
 #include "engine/Journey.h"
 #include "engine/Outcome.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 #include <QSet>
 #include <QStringList>
 
@@ -42,6 +44,9 @@ struct BatchSetup {
     int skipPauseMs = 1000; // one at a time: after a file that is not audio
 };
 
+// "about 40 s left", "about 3 min left", "about 1 h 20 min left".
+QString timeLeftText(qint64 seconds);
+
 // What became of a file so far, for a list of the batch.
 enum class FileState { Waiting, Examining, Converting, Done };
 
@@ -77,10 +82,17 @@ public:
     // The running journey of a file, if any; the outcome of a finished one, if any.
     Journey* journey(qsizetype index) const;
     const std::optional<FileOutcome>& outcome(qsizetype index) const { return outcomes_.at(index); }
+    // The whole batch's time left, from the encoder's reported speed and the
+    // durations still to convert; none until it can be told (the first seconds).
+    std::optional<qint64> secondsLeft() const { return secondsLeft_; }
+    static constexpr int kTickMs = 1000;
+    static constexpr int kFirstEstimateMs = 3000;
 
 signals:
     // A file's state changed (started, ended).
     void fileChanged(qsizetype index);
+    // Once a second while the batch runs: the shares done and the time left are new.
+    void progressed();
 
 private:
     void next();
@@ -90,6 +102,7 @@ private:
     void journeyEnded(Journey* journey);
     void skipPause();
     void finish(BatchEnd end);
+    void tick();
 
     BatchSetup setup_;
     BatchHost* host_;
@@ -102,6 +115,11 @@ private:
     bool abandoning_ = false;
     bool ended_ = false;
     bool fillQueued_ = false;
+    QTimer* ticker_ = nullptr;
+    QElapsedTimer clock_;
+    double speed_ = 0;        // smoothed: media seconds per second, per file at once
+    double smoothedLeft_ = -1;
+    std::optional<qint64> secondsLeft_;
 };
 
 } // namespace engine

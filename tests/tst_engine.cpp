@@ -496,6 +496,12 @@ void EngineTest::batchShare()
     QFETCH(QList<FileProgress>, files);
     QFETCH(int, percent);
     QCOMPARE(batchPercent(files), percent);
+    // The words for the time left: steps of 5 s under a minute, then whole minutes.
+    const QList<std::pair<qint64, QString>> left{{0, "about 5 s left"}, {38, "about 40 s left"}, {59, "about 60 s left"},
+                                                 {60, "about 1 min left"}, {185, "about 3 min left"},
+                                                 {3600, "about 1 h left"}, {4830, "about 1 h 21 min left"}};
+    for (const auto& [seconds, text] : left)
+        QCOMPARE(timeLeftText(seconds), text);
 }
 
 void EngineTest::commandTextSplitsIntoSixteen()
