@@ -1,6 +1,7 @@
 // Benchmarks of the real program: the real controller and window offscreen, the
 // real encoder, each against a plain baseline measured in the same run.
 #include "engine/CommandLine.h"
+#include "engine/ProbeText.h"
 #include "platform/Resources.h"
 #include "runner/KVShellWrapper.h"
 #include "ui/BannerController.h"
@@ -20,6 +21,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <functional>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -273,6 +275,141 @@ void parallelBatch(const QString& work)
             speedUp <= 0.60});
 }
 
+// Bare conversions, k at a time: no probe, nothing else; the most the machine can
+// do with one encoder start per file.
+qint64 bareConversions(const QStringList& files, int k)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const engine::ConversionSettings s{"mp3", "192", "44100", 1, engine::kOriginalFolder, {}};
+    int running = 0;
+    const auto reapOne = [&] {
+        int status = 0;
+        while (waitpid(-1, &status, 0) < 0 && errno == EINTR) {
+        }
+        --running;
+    };
+    for (const QString& input : files) {
+        if (running == k)
+            reapOne();
+        QDir().mkdir(engine::convertedFolder(input));
+        Argv argv(engine::splitArguments(engine::commandText(encoderPath(), input, engine::outputPath(input, s), s)));
+        posix_spawn_file_actions_t fa;
+        posix_spawn_file_actions_init(&fa);
+        posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+        pid_t pid = -1;
+        if (posix_spawn(&pid, argv.data()[0], &fa, nullptr, argv.data(), environ) == 0)
+            ++running;
+        posix_spawn_file_actions_destroy(&fa);
+    }
+    while (running > 0)
+        reapOne();
+    return clock.nsecsElapsed();
+}
+
+// What one file at a time does, by a plain program: the probe; a file that is not
+// audio is followed by the one-second pause; a duration to measure is measured
+// through a WAV file; then the conversion.
+qint64 plainProbeAndConvert(const QStringList& files)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const engine::ConversionSettings s{"mp3", "192", "44100", 1, engine::kOriginalFolder, {}};
+    for (const QString& input : files) {
+        QDir().mkdir(engine::convertedFolder(input));
+        QByteArray probe;
+        runPlain({encoderPath(), "-y", "-i", input}, -1, -1, &probe);
+        const engine::InputFacts facts = engine::parseInputDump(QString::fromUtf8(probe), input);
+        if (!facts.audio) {
+            ::usleep(1000 * 1000);
+            continue;
+        }
+        if (facts.durationText == QStringLiteral("N/A")) {
+            const QString wav = engine::convertedFolder(input) + "measure.tmp";
+            runPlain({encoderPath(), "-y", "-i", input, "-f", "wav", wav});
+            QByteArray second;
+            runPlain({encoderPath(), "-y", "-i", wav}, -1, -1, &second);
+            QFile::remove(wav);
+        }
+        runPlain(engine::splitArguments(engine::commandText(encoderPath(), input, engine::outputPath(input, s), s)));
+    }
+    return clock.nsecsElapsed();
+}
+
+// Short files, and a library folder of every kind, at one file and at one per core.
+void shortFiles(const QString& work)
+{
+    const int k = BannerController::maxJobs();
+    const QStringList clips = wavCopies(work + "/clips", 200, 3.0, 2);
+    const QString mixed = work + "/mixed";
+    QDir().mkpath(mixed);
+    const QString e = encoderPath();
+    const QStringList tone{"-f", "lavfi", "-i", "sine=f=440:d=30", "-ac", "2"};
+    bool made = runPlain(QStringList{e, "-v", "error", "-y"} + tone + QStringList{mixed + "/a.flac"}) == 0
+             && runPlain(QStringList{e, "-v", "error", "-y"} + tone + QStringList{mixed + "/b.ogg"}) == 0
+             && runPlain(QStringList{e, "-v", "error", "-y"} + tone + QStringList{mixed + "/c.m4a"}) == 0
+             && runPlain({e, "-v", "error", "-y", "-f", "lavfi", "-i", "color=c=red:s=64x64", "-frames:v", "1",
+                          mixed + "/cover.png"}) == 0
+             && runPlain(QStringList{e, "-v", "error", "-y"} + tone
+                         + QStringList{"-i", mixed + "/cover.png", "-map", "0", "-map", "1", "-c:v", "png",
+                                       "-disposition:v", "attached_pic", mixed + "/d.mp3"}) == 0;
+    {
+        // Streamed Matroska states no duration.
+        const int fd = ::open(QFile::encodeName(mixed + "/e.mka").constData(), O_CREAT | O_WRONLY | O_TRUNC | O_CLOEXEC, 0644);
+        made = made && runPlain(QStringList{e, "-v", "error"} + tone + QStringList{"-f", "matroska", "-"}, fd) == 0;
+        ::close(fd);
+    }
+    if (!made)
+        qFatal("the encoder could not make the mixed folder");
+    for (int i = 0; i < 5; ++i) {
+        QFile text(mixed + QStringLiteral("/notes%1.txt").arg(i));
+        text.open(QIODevice::WriteOnly);
+        text.write("not audio\n");
+    }
+    QStringList mixedFiles;
+    for (const QString& name : QDir(mixed).entryList(QDir::Files, QDir::Name))
+        mixedFiles << mixed + "/" + name;
+
+    Window w;
+    const auto clean = [&] {
+        QDir(work + "/clips/Converted").removeRecursively();
+        QDir(mixed + "/Converted").removeRecursively();
+    };
+    const auto appRun = [&](const QStringList& files, int jobs) {
+        clean();
+        w.c.outlets().cmbJobs->setCurrentIndex(jobs - 1);
+        return w.run(files);
+    };
+    const auto best = [&](const std::function<qint64()>& run) {
+        qint64 t = std::numeric_limits<qint64>::max();
+        for (int round = 0; round < 3; ++round) {
+            clean();
+            t = std::min(t, run());
+        }
+        return t;
+    };
+    struct Row { const char* name; QStringList files; QString sizes; double manyTarget; };
+    const Row rows[] = {{"200 short clips", clips, "200 x 3 s stereo WAV -> mp3 192k, best of 3", 1.10},
+                        {"mixed folder", mixedFiles,
+                         "FLAC, MP3 with cover, Ogg, M4A, streamed MKA (30 s each), 5 texts, a picture; best of 3", 1.15}};
+    for (const Row& row : rows) {
+        const qint64 bareK = best([&] { return bareConversions(row.files, k); });
+        const qint64 appK = best([&] { return appRun(row.files, k); });
+        const qint64 plain1 = best([&] { return plainProbeAndConvert(row.files); });
+        const qint64 app1 = best([&] { return appRun(row.files, 1); });
+        const double many = double(appK) / double(bareK), one = double(app1) / double(plain1);
+        report({QStringLiteral("%1, %2 at once").arg(row.name).arg(k), row.sizes,
+                QStringLiteral("%1 s").arg(seconds(appK), 0, 'f', 2),
+                QStringLiteral("%1 s: the bare conversions, %2 at a time").arg(seconds(bareK), 0, 'f', 2).arg(k), many,
+                QStringLiteral("<= %1").arg(row.manyTarget, 0, 'f', 2), many <= row.manyTarget});
+        report({QStringLiteral("%1, 1 file").arg(row.name), row.sizes, QStringLiteral("%1 s").arg(seconds(app1), 0, 'f', 2),
+                QStringLiteral("%1 s: the probe-and-convert loop").arg(seconds(plain1), 0, 'f', 2), one, "<= 1.05",
+                one <= 1.05});
+    }
+}
+
 void batchOverhead(const QString& work)
 {
     const int n = 40;
@@ -516,6 +653,8 @@ int main(int argc, char** argv)
         steadyBatch(work.path(), files);
     if (wanted("parallel"))
         parallelBatch(work.path());
+    if (wanted("short"))
+        shortFiles(work.path());
     int missed = 0;
     for (const Result& r : results)
         missed += r.met ? 0 : 1;

@@ -6,6 +6,8 @@
 #include "platform/Log.h"
 #include "platform/TextCodec.h"
 
+#include <QTimer>
+
 #include <cerrno>
 #include <stdexcept>
 
@@ -160,6 +162,10 @@ void Journey::examined(const Examined& e)
     if (auto out = decideInput(setup_.input, setup_.exactName, e.check))
         return end(Ending::LeftOut, *out);
     convertedUsable_ = e.converted.state == platform::FolderState::Ready;
+    if (!setup_.probeFirst) {
+        muted_ = true;
+        return reserveOutput();
+    }
     const QString folder = withoutTrailingSlash(convertedFolder(setup_.input));
     // Results beside the input go into Converted; never through a link, never into a file.
     if (setup_.settings.outputChoice == kOriginalFolder
@@ -262,7 +268,8 @@ void Journey::temporaryProbed()
 
 void Journey::reserveOutput()
 {
-    host_->journeyConverting(this);
+    if (!muted_)
+        host_->journeyConverting(this);
     // Reserved now: no other file of the batch, and nothing else, can take the name.
     const bool chosenFolder = setup_.settings.outputChoice != kOriginalFolder;
     offThread(
@@ -289,7 +296,8 @@ void Journey::named(const ReservedName& reserved)
     qCDebug(lcEngine).noquote() << "Rate:" << s.rate;
     qCDebug(lcEngine).noquote() << "Bitrate:" << s.bitrate;
     qCDebug(lcEngine).noquote() << "Format:" << s.format;
-    host_->journeyNamed(this);
+    if (!muted_)
+        host_->journeyNamed(this);
     const QString command = commandText(setup_.encoder, input, output_, s);
     qCDebug(lcEngine).noquote() << "path:" << input;
     const QStringList arguments = host_->journeyArguments(this, command);
@@ -306,6 +314,7 @@ void Journey::named(const ReservedName& reserved)
 
 void Journey::launch(const QStringList& arguments)
 {
+    arguments_ = arguments;
     runner_ = setup_.makeRunner(arguments);
     if (runner_) {
         runner_->setDelegate(this);
@@ -317,25 +326,126 @@ void Journey::launch(const QStringList& arguments)
             if (const auto at = conversionText_->position())
                 position_ = *at;
             speed_ = conversionText_->speed();
+            if (muted_ && !decided_)
+                heard(bytes);
         });
     }
-    host_->journeyRunnerMade(this);
+    if (!muted_)
+        host_->journeyRunnerMade(this);
     try {
         if (!runner_)
             return endAfterRelease(Ending::NoRunner, {setup_.input, Outcome::Failed, {}, -1,
                                                       QStringLiteral("the encoder could not be started"), {}});
         runner_->setOutputStringEncoding(platform::ASCIIStringEncoding);
         runner_->startProcess();
-        host_->journeyLaunched(this, arguments);
+        if (!muted_)
+            return host_->journeyLaunched(this, arguments);
+        // As long as a probe would be given to read the input's head.
+        QTimer::singleShot(kProbeLimitMs, this, [this, runner = runner_.get()] {
+            if (muted_ && !decided_ && runner_.get() == runner) {
+                decided_ = true;
+                then_ = Then::TooSlow;
+                runner_->killProcess();
+            }
+        });
     } catch (const std::exception& e) {
         qCDebug(lcEngine).noquote().nospace() << "Caught " << exceptionName(e) << ": " << exceptionReason(e);
         endingName_ = exceptionName(e);
         runner_->setDelegate(nullptr);
         runner_->setRawErrorObserver(nullptr);
+        // Without a probe, this start was the encoder's first: it cannot run.
+        if (muted_)
+            return endAfterRelease(Ending::EncoderUnusable,
+                                   {setup_.input, Outcome::Failed, {}, -1, exceptionReason(e), {}});
         endAfterRelease(Ending::LaunchFailed, {setup_.input, Outcome::Failed, {}, -1,
                                                QStringLiteral("the encoder could not be started (%1)").arg(endingName_),
                                                {}});
     }
+}
+
+void Journey::heard(const QByteArray& bytes)
+{
+    constexpr qsizetype kMostHead = 1024 * 1024;
+    if (head_.size() < kMostHead)
+        head_ += decodeProbeBytes(bytes);
+    // The output's header follows the input's whole dump: what a probe tells is known.
+    if (outputHeaderEnd(head_, output_) >= 0)
+        decide(parseInputDump(head_, setup_.input, output_), false);
+}
+
+// Audio with a stated duration converts on in this same run; what a probe would
+// have skipped ends quietly; a duration to measure first means a run of its own.
+void Journey::decide(const InputFacts& facts, bool ended)
+{
+    decided_ = true;
+    qCDebug(lcEngine).noquote() << "Grep:" << head_;
+    if (!facts.opened || !facts.audio) {
+        then_ = Then::NotAudio;
+    } else if (facts.durationText && *facts.durationText == QLatin1String("N/A")) {
+        then_ = Then::Fallback;
+    } else {
+        then_ = Then::Go;
+        totalDuration_ = facts.durationText ? durationSeconds(*facts.durationText).value_or(0) : 0;
+        qCDebug(lcEngine).noquote() << "TotalDuration:" << facts.durationText.value_or(QString());
+        return unmute();
+    }
+    tagLines_ = markerLines(encoderOwnText(withoutPath(head_, asEncoderPrintsIt(setup_.input))));
+    if (!ended)
+        runner_->killProcess();
+}
+
+// Everything a probe's way would have said by now is said, in its order.
+void Journey::unmute()
+{
+    muted_ = false;
+    host_->journeyConverting(this);
+    host_->journeyNamed(this);
+    host_->journeyRunnerMade(this);
+    host_->journeyStarted(this);
+    host_->journeyLaunched(this, arguments_);
+    for (const QString& chunk : std::exchange(heldOutput_, {}))
+        host_->journeyOutput(this, chunk);
+    if (heldError_)
+        host_->journeyError(this, *std::exchange(heldError_, std::nullopt));
+}
+
+void Journey::mutedRunEnded(int status)
+{
+    if (!decided_ && !stopRequested_)
+        decide(parseInputDump(head_, setup_.input), true);
+    if (!muted_) // audio that ended before its output's header: a failed conversion
+        return processFinishedWithTerminationStatus(nullptr, status);
+    const bool cannotRun = status == 126 || status == 127;
+    const Then then = stopRequested_ ? Then::Go : then_;
+    runner_.reset();
+    conversionText_.reset();
+    // Nothing of this run stays: it was never the file's conversion.
+    offThread(
+        this, [path = output_, id = outputId_] { return id && platform::removeIfSame(path, *id, false); },
+        [this, then, cannotRun, status](bool) {
+            outputId_.reset();
+            if (stopRequested_)
+                return endStopped();
+            if (cannotRun)
+                return end(Ending::EncoderUnusable, {setup_.input, Outcome::Failed, {}, -1,
+                                                     QStringLiteral("it ended with code %1 at once").arg(status), {}});
+            switch (then) {
+            case Then::NotAudio:
+                return end(Ending::NotAudio, {setup_.input, Outcome::NotAudio, {}, 0, {}, {}});
+            case Then::TooSlow:
+                return end(Ending::LeftOut,
+                           {setup_.input, Outcome::Unreadable, {}, 0,
+                            QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(kProbeLimitMs / 1000),
+                            {}});
+            case Then::Fallback:
+                muted_ = false; // from here on as one at a time
+                return fallback();
+            case Then::Restart:
+            case Then::Go:
+                muted_ = false;
+                return reserveOutput();
+            }
+        });
 }
 
 void Journey::stop()
@@ -343,7 +453,9 @@ void Journey::stop()
     if (ended_ || stopRequested_)
         return;
     stopRequested_ = true;
-    if (runner_)
+    if (runner_ && muted_)
+        runner_->killProcess(); // nothing of it is kept: no need to let it end cleanly
+    else if (runner_)
         runner_->stopProcess();
     else if (run_)
         run_->stop();
@@ -352,21 +464,29 @@ void Journey::stop()
 
 void Journey::processStarted(KVShellWrapper*)
 {
-    host_->journeyStarted(this);
+    if (!muted_)
+        host_->journeyStarted(this);
 }
 
 void Journey::processAppendOutput(KVShellWrapper*, const QVariant& chunk)
 {
-    host_->journeyOutput(this, chunk.toString());
+    if (!muted_)
+        return host_->journeyOutput(this, chunk.toString());
+    if (heldOutput_.size() < 64)
+        heldOutput_ << chunk.toString();
 }
 
 void Journey::processAppendError(KVShellWrapper*, const QString& chunk)
 {
-    host_->journeyError(this, chunk);
+    if (!muted_)
+        return host_->journeyError(this, chunk);
+    heldError_ = chunk; // the error view shows the latest only
 }
 
 void Journey::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
+    if (muted_)
+        return mutedRunEnded(status);
     conversionText_->finish();
     struct Concluded {
         FileOutcome outcome;

@@ -109,6 +109,9 @@ public:
         QString encoder;
         ConversionSettings settings;
         RunnerFactory makeRunner;
+        // False: no probe run; the conversion's own dump of the input tells what a
+        // probe would, before anything is said of the file (one encoder start).
+        bool probeFirst = true;
     };
     Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd);
     ~Journey() override;
@@ -156,6 +159,11 @@ private:
     void endAfterRelease(Ending ending, FileOutcome outcome);
     void endStopped();
     void end(Ending ending, FileOutcome outcome);
+    // Without a probe: what the conversion's dump of the input says decides.
+    void heard(const QByteArray& bytes);
+    void decide(const InputFacts& facts, bool ended);
+    void unmute();
+    void mutedRunEnded(int status);
 
     Setup setup_;
     JourneyHost* host_;
@@ -177,6 +185,14 @@ private:
     FileOutcome outcome_;
     QString endingName_;
     QString removedOutput_;
+    // Without a probe, until the input's dump is read: nothing is said of the file yet.
+    bool muted_ = false;
+    bool decided_ = false;
+    enum class Then { Go, NotAudio, TooSlow, Restart, Fallback } then_ = Then::Go;
+    QString head_;                  // the start of what the conversion wrote
+    QStringList arguments_;
+    QStringList heldOutput_;        // chunks not yet passed on
+    std::optional<QString> heldError_;
 };
 
 } // namespace engine
