@@ -3,7 +3,8 @@
 # builds.
 # Usage: scripts/setup.sh [--program] BUILD_DIR [extra cmake arguments]
 #   --program  only what building and running the program needs: the smaller
-#              package list, no tests configured, only the qelvanto target built.
+#              package list, no tests configured, only the program and the
+#              files its install needs built.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program_only=false
@@ -35,7 +36,8 @@ fi
 
 if $program_only; then
   cmake -S "$root" -B "$build" -G Ninja -DQELVANTO_TESTS=OFF "$@"
-  cmake --build "$build" --target qelvanto
+  # The compressed manual page and changelog too: the install and the package need them.
+  cmake --build "$build" --target qelvanto compressed_docs
 else
   # Tests on unless the caller says otherwise: a folder that run.sh configured
   # without them gets them back.
