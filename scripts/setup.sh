@@ -19,9 +19,10 @@ shift || true
 # font for the window's text.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev ffmpeg fonts-dejavu-core)
 if ! $program_only; then
-  # The tests: an X server and a window manager for the sessions, the desktop file
+  # The tests: an X server and a window manager for the sessions, a message bus
+  # for the desktop notification and file manager calls, the desktop file
   # validators, the Debian package tools and lintian, and image tools for screenshots.
-  packages+=(xvfb xauth file dpkg-dev desktop-file-utils appstream lintian xdotool wmctrl openbox imagemagick)
+  packages+=(xvfb xauth dbus-daemon file dpkg-dev desktop-file-utils appstream lintian xdotool wmctrl openbox imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

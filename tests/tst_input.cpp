@@ -1,13 +1,18 @@
-// The drop target with real drop events, input collection on real folders, and
-// the settings store through the real executable.
+// The drop target with real drop events, input collection on real folders, the
+// settings store through the real executable, and the calls to the desktop on a
+// private message bus.
 #include "WindowSupport.h"
 
 #include "MainWindow.h"
 #include "ui/BannerController.h"
+#include "ui/DesktopIntegration.h"
 #include "engine/InputCollection.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,6 +28,29 @@
 #include <csignal>
 #include <functional>
 #include <sys/stat.h>
+
+// The desktop's services as the test's own objects on the bus; they record each call.
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QList<QVariantList> calls;
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap& hints, int timeout)
+    {
+        calls << QVariantList{app, replaces, icon, summary, body, actions, hints, timeout};
+        return 1;
+    }
+};
+class FakeFileManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    QList<QVariantList> calls;
+public slots:
+    void ShowItems(const QStringList& uris, const QString& startupId) { calls << QVariantList{uris, startupId}; }
+};
 
 class InputTest : public QObject {
     Q_OBJECT
@@ -49,6 +77,7 @@ private slots:
     void settingsFirstStartAndRoundTrip();
     void settingsOddFiles();
     void windowIdentityAndWebLink();
+    void desktopCallsOverTheBus();
 
 public slots:
     void openedUrl(const QUrl& url) { opened << url; }
@@ -353,6 +382,70 @@ void InputTest::windowIdentityAndWebLink()
     QFile page(opened.first().toLocalFile());
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(page.readAll().startsWith("# Qelvanto"));
+}
+
+void InputTest::desktopCallsOverTheBus()
+{
+    // A bus of the test's own, which knows no service it could start.
+    QTemporaryDir busDir;
+    QFile config(busDir.filePath("bus.conf"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<busconfig><type>session</type><listen>unix:dir=" + QFile::encodeName(busDir.path())
+                 + "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
+                   "<allow own=\"*\"/></policy></busconfig>");
+    config.close();
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--config-file=" + config.fileName(), "--print-address", "--nofork"});
+    if (!daemon.waitForStarted())
+        QSKIP("dbus-daemon cannot be started (Debian's dbus-daemon package)");
+    if (!QTest::qWaitFor([&] { return daemon.canReadLine() || daemon.state() == QProcess::NotRunning; }, 20000)
+        || !daemon.canReadLine())
+        QSKIP("dbus-daemon gave no address");
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    const auto stop = qScopeGuard([&] {
+        QDBusConnection::disconnectFromBus("qelvanto");
+        QDBusConnection::disconnectFromBus("desktop");
+        QDBusConnection::disconnectFromBus("none");
+        daemon.terminate();
+        daemon.waitForFinished();
+    });
+    QDBusConnection app = QDBusConnection::connectToBus(address, "qelvanto");
+    QDBusConnection desktop = QDBusConnection::connectToBus(address, "desktop");
+    QVERIFY(app.isConnected() && desktop.isConnected());
+
+    // No bus, or no service on it: false at once.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!notifyDesktop(QDBusConnection::connectToBus("unix:path=" + busDir.filePath("none"), "none"), "a", "b"));
+    QVERIFY(!notifyDesktop(app, "a", "b"));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+
+    FakeNotifications notifications;
+    FakeFileManager fileManager;
+    QVERIFY(desktop.registerObject("/org/freedesktop/Notifications", &notifications, QDBusConnection::ExportAllSlots));
+    QVERIFY(desktop.registerObject("/org/freedesktop/FileManager1", &fileManager, QDBusConnection::ExportAllSlots));
+    QVERIFY(desktop.registerService("org.freedesktop.Notifications"));
+    QVERIFY(desktop.registerService("org.freedesktop.FileManager1"));
+    QVERIFY(notifyDesktop(app, "Complete", "2 files converted."));
+    QTRY_COMPARE(notifications.calls.size(), 1);
+    QCOMPARE(notifications.calls.first(),
+             (QVariantList{"Qelvanto", 0u, "org.qelvanto.Qelvanto", "Complete", "2 files converted.", QStringList(),
+                           QVariantMap{{"desktop-entry", "org.qelvanto.Qelvanto"}}, -1}));
+
+    // The file manager selects the file; once it is gone, the folder opens instead.
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openedUrl");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    opened.clear();
+    showInFileManager(app, dir.filePath("shown/a b.mp3"));
+    QTRY_COMPARE(fileManager.calls.size(), 1);
+    QCOMPARE(fileManager.calls.first(),
+             (QVariantList{QStringList{"file://" + QUrl::toPercentEncoding(dir.filePath("shown/a b.mp3"), "/")}, QString()}));
+    QVERIFY(desktop.unregisterService("org.freedesktop.FileManager1"));
+    // The bus answers in order, so a folder opened for the first call would come first.
+    showInFileManager(app, dir.filePath("gone/c.mp3"));
+    QTRY_COMPARE(opened.size(), 1);
+    QCOMPARE(opened.first(), QUrl::fromLocalFile(dir.filePath("gone")));
+    QCOMPARE(fileManager.calls.size(), 1);
 }
 
 QTEST_MAIN(InputTest)
