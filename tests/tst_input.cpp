@@ -166,6 +166,25 @@ void InputTest::dropEventsStartBatches()
     QTest::mouseClick(img, Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 3; }, 20000));
     QCOMPARE(c.convertFiles(), QStringList{dir.filePath("drop/n1.txt")});
+
+    // Whatever the source offers: a copy when it can, else a link, never a move; a
+    // refused drop starts no batch.
+    const struct { const char* offer; Qt::DropActions offered; Qt::DropAction answer; } offers[] = {
+        {"move or link", Qt::MoveAction | Qt::LinkAction, Qt::LinkAction},
+        {"copy, move or link", Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction},
+        {"move only", Qt::MoveAction, Qt::IgnoreAction},
+    };
+    for (const auto& k : offers) {
+        const qsizetype alerts = dialogs->alerts.size();
+        const bool taken = k.answer != Qt::IgnoreAction;
+        QDragEnterEvent offer(QPoint(5, 5), k.offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(img, &offer);
+        QVERIFY2(offer.isAccepted() == taken && (!taken || offer.dropAction() == k.answer), k.offer);
+        QDropEvent dropped(QPointF(5, 5), k.offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(img, &dropped);
+        QVERIFY2(dropped.isAccepted() == taken && (!taken || dropped.dropAction() == k.answer), k.offer);
+        QVERIFY2(dialogs->alerts.size() == alerts + (taken ? 1 : 0), k.offer);
+    }
 }
 
 void InputTest::dropWhileBusyIsRefused()

@@ -14,12 +14,20 @@
 
 namespace {
 
-// Whatever the source proposes, we only read the files: a move would let it
-// delete the originals.
-void acceptAsCopy(QDropEvent* event)
+// We only read the files: a copy when the source offers one, else a link, never
+// a move, which a source may take as leave to delete the originals. False, and
+// refused, when the source offers neither.
+bool acceptAsCopy(QDropEvent* event)
 {
-    event->setDropAction(Qt::CopyAction);
+    const Qt::DropActions offered = event->possibleActions();
+    if (!(offered & (Qt::CopyAction | Qt::LinkAction))) {
+        event->ignore();
+        return false;
+    }
+    // Set only an offered action: Qt replaces any other with the source's default.
+    event->setDropAction(offered & Qt::CopyAction ? Qt::CopyAction : Qt::LinkAction);
     event->accept();
+    return true;
 }
 
 bool busy()
@@ -172,12 +180,8 @@ void NSCImageView::dragEnterEvent(QDragEnterEvent* event)
         return;
     }
     showImageNamed(QStringLiteral("doorLight.jpg"));
-    if (!(event->possibleActions() & (Qt::CopyAction | Qt::LinkAction))) {
-        event->ignore();
-        return;
-    }
-    qCDebug(lcUi) << "drag entered";
-    acceptAsCopy(event);
+    if (acceptAsCopy(event))
+        qCDebug(lcUi) << "drag entered";
 }
 
 void NSCImageView::dragLeaveEvent(QDragLeaveEvent* event)
@@ -189,9 +193,10 @@ void NSCImageView::dragLeaveEvent(QDragLeaveEvent* event)
 void NSCImageView::dropEvent(QDropEvent* event)
 {
     showImageNamed(QStringLiteral("door.jpg")); // the drag has ended
-    if (performDragOperation(event->mimeData()))
-        acceptAsCopy(event);
-    else
+    // The answer is settled before the batch starts, and a refused drop starts none.
+    if (!acceptAsCopy(event))
+        return;
+    if (!performDragOperation(event->mimeData()))
         event->ignore();
 }
 
