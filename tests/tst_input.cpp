@@ -401,6 +401,14 @@ void InputTest::windowIdentityAndWebLink()
     QFile page(opened.first().toLocalFile());
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(page.readAll().startsWith("# Qelvanto"));
+
+    // The output field's hint tells what the "Save to" choice does.
+    auto& ui = c.outlets();
+    QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Converted/ beside each file"));
+    ui.cmbOutput->setCurrentIndex(1);
+    QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Asked for when the batch starts"));
+    ui.cmbOutput->setCurrentIndex(0);
+    QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Converted/ beside each file"));
 }
 
 void InputTest::desktopCallsOverTheBus()
