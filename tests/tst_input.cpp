@@ -409,6 +409,34 @@ void InputTest::windowIdentityAndWebLink()
     QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Asked for when the batch starts"));
     ui.cmbOutput->setCurrentIndex(0);
     QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Converted/ beside each file"));
+
+    // Dark palettes get the door on a dark backdrop and hints half way from the
+    // field to the text, whether the palette left Qt's black hint or made it the
+    // text colour; the light palette is left as it is, and so is the door's name.
+    const QPalette light = QApplication::palette();
+    const auto backdrop = [&] { return ui.imgView->pixmap().toImage().pixelColor(2, 2).lightness(); };
+    const auto hint = [&] { return ui.txtOutputPath->palette().color(QPalette::PlaceholderText); };
+    const auto lightAsItWas = [&] {
+        return backdrop() > 200 && hint() == light.color(QPalette::PlaceholderText)
+            && !c.mainWindow()->testAttribute(Qt::WA_SetPalette);
+    };
+    QVERIFY(lightAsItWas());
+    for (bool hintAsText : {false, true}) {
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, Qt::white);
+        if (hintAsText)
+            dark.setColor(QPalette::PlaceholderText, Qt::white);
+        QApplication::setPalette(dark);
+        QTRY_VERIFY(backdrop() < 80);
+        QCOMPARE(ui.imgView->currentImageName(), QStringLiteral("door.jpg"));
+        QVERIFY2(hint().rgb() == QColor(Qt::white).rgb() && qAbs(hint().alpha() - 128) <= 1,
+                 qPrintable(hint().name(QColor::HexArgb)));
+        QApplication::setPalette(light);
+        QTRY_VERIFY(lightAsItWas());
+    }
 }
 
 void InputTest::desktopCallsOverTheBus()

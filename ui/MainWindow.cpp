@@ -1,6 +1,13 @@
 #include "MainWindow.h"
 
+#include "WindowSetup.h"
+
 #include <QCloseEvent>
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    keepPlaceholdersReadable(this);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {

@@ -1,6 +1,7 @@
 #include "NSCImageView.h"
 
 #include "BannerController.h"
+#include "WindowSetup.h"
 #include "engine/InputCollection.h"
 #include "platform/Log.h"
 
@@ -74,8 +75,15 @@ NSCImageView::NSCImageView(QWidget* parent) : QLabel(parent)
 void NSCImageView::showImageNamed(const QString& name)
 {
     imageName_ = name;
-    image_ = QPixmap(QStringLiteral(":/") + name);
+    image_ = QPixmap(QStringLiteral(":/") + imageForPalette(name, palette()));
     fitImage();
+}
+
+void NSCImageView::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !imageName_.isEmpty())
+        showImageNamed(imageName_);
 }
 
 // As large as the view allows up to twice-drawn size, never distorted.

@@ -1,7 +1,25 @@
 #pragma once
+#include <QPalette>
+#include <QString>
+
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
+class QWidget;
+
+// Dark when the window is darker than its text.
+bool isDarkPalette(const QPalette& palette);
+// The picture to show for `name` ("door.jpg") in this palette: itself, or its
+// twin drawn on a dark backdrop ("doorDark.jpg").
+QString imageForPalette(const QString& name, const QPalette& palette);
+
+// The window's own placeholder colour when the inherited one would not read as
+// a hint (too close to the typed text, or to the field); none when it does.
+std::optional<QPalette> readablePlaceholders(const QPalette& inherited);
+// Applies readablePlaceholders to a top-level window; again at every change of
+// the application's palette.
+void keepPlaceholdersReadable(QWidget* window);
 
 // The output field's hint tells what the "Save to" choice does.
 void followOutputChoice(QComboBox* choice, QLineEdit* field);
