@@ -13,6 +13,7 @@
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -316,6 +317,9 @@ void InputTest::settingsFirstStartAndRoundTrip()
     QFile jobs(folder + "/jobs.dat");
     QVERIFY(jobs.open(QIODevice::ReadOnly));
     QCOMPARE(jobs.readAll(), QByteArray("1"));
+    QFile window(folder + "/window.dat");
+    QVERIFY(window.open(QIODevice::ReadOnly));
+    QCOMPARE(window.readAll(), QByteArray("0,0,600,640"));
     // Choices written by hand come back, and are echoed first.
     QVERIFY(dat.open(QIODevice::WriteOnly));
     dat.write("3,2,0,0");
@@ -333,12 +337,17 @@ void InputTest::settingsOddFiles()
 {
     // jobs.dat is never echoed; anything but a number of files the window offers means 1.
     const QByteArray two = QThread::idealThreadCount() >= 2 ? "2" : "1";
-    const struct { QByteArray setting, folder, echo, saved, jobs, jobsSaved; } cases[] = {
-        {" 3, 2,0,0\n", "NO\n", " 3, 2,0,0\nNO\n", "3,2,0,0", "2", two},
-        {"1,2,3,1,8", "no", "1,2,3,1,8no", "1,2,3,1", "", "1"},
-        {"2,\xff,1,1", "", "2,", "0,0,0,0", "99999", "1"},
-        {"99,5,2,1", "NO", "99,5,2,1NO", "0,5,2,1", "2\n", "1"},
-        {"0,5,2,1", "", "0,5,2,1", "0,5,2,1", "0", "1"},
+    // window.dat is never echoed either; the window comes back within 90% of the
+    // screen and no smaller than its least size, and wholly on the screen that
+    // shows its middle; a place off every screen is left to the window manager.
+    const QSize most = QGuiApplication::primaryScreen()->availableSize() * 0.9;
+    const QByteArray largest = QStringLiteral("0,0,%1,%2").arg(most.width()).arg(most.height()).toUtf8();
+    const struct { QByteArray setting, folder, echo, saved, jobs, jobsSaved, window, windowSaved; } cases[] = {
+        {" 3, 2,0,0\n", "NO\n", " 3, 2,0,0\nNO\n", "3,2,0,0", "2", two, "30,40,560,480", "30,40,560,480"},
+        {"1,2,3,1,8", "no", "1,2,3,1,8no", "1,2,3,1", "", "1", "0,0,50000,50000", largest},
+        {"2,\xff,1,1", "", "2,", "0,0,0,0", "99999", "1", "30,40,100,100", "30,40,520,440"},
+        {"99,5,2,1", "NO", "99,5,2,1NO", "0,5,2,1", "2\n", "1", "30,40,560,480\n", "0,0,600,640"},
+        {"0,5,2,1", "", "0,5,2,1", "0,5,2,1", "0", "1", "-30000,40,560,480", "0,0,560,480"},
     };
     for (const auto& k : cases) {
         QTemporaryDir home;
@@ -355,11 +364,17 @@ void InputTest::settingsOddFiles()
         QVERIFY(j.open(QIODevice::WriteOnly));
         j.write(k.jobs);
         j.close();
+        QFile w(home.filePath("Qelvanto/window.dat"));
+        QVERIFY(w.open(QIODevice::WriteOnly));
+        w.write(k.window);
+        w.close();
         QCOMPARE(runProgram(home.path()), k.echo);
         QVERIFY(s.open(QIODevice::ReadOnly));
         QCOMPARE(s.readAll(), k.saved);
         QVERIFY(j.open(QIODevice::ReadOnly));
         QCOMPARE(j.readAll(), k.jobsSaved);
+        QVERIFY(w.open(QIODevice::ReadOnly));
+        QCOMPARE(w.readAll(), k.windowSaved);
     }
     // What is not a small regular file reads as absent and is never echoed; the
     // save replaces it with a file and leaves whatever a link named alone.
@@ -371,12 +386,15 @@ void InputTest::settingsOddFiles()
     for (const auto& k : odd) {
         QTemporaryDir home;
         QVERIFY(QDir().mkpath(home.filePath("Qelvanto")));
-        for (const char* name : {"setting.dat", "folder.dat", "jobs.dat"})
+        for (const char* name : {"setting.dat", "folder.dat", "jobs.dat", "window.dat"})
             QVERIFY2(k.make(home.filePath(QStringLiteral("Qelvanto/") + name)), k.name);
         QCOMPARE(runProgram(home.path()), QByteArray());
         QFile s(home.filePath("Qelvanto/setting.dat"));
         QVERIFY2(!s.symLinkTarget().size() && s.open(QIODevice::ReadOnly), k.name);
         QCOMPARE(s.readAll(), QByteArray("0,5,2,1"));
+        QFile w(home.filePath("Qelvanto/window.dat"));
+        QVERIFY2(!w.symLinkTarget().size() && w.open(QIODevice::ReadOnly), k.name);
+        QCOMPARE(w.readAll(), QByteArray("0,0,600,640"));
     }
     QVERIFY(QFileInfo("/dev/zero").exists() && !QFileInfo("/dev/zero").isFile());
 }

@@ -11,6 +11,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    saveWindowPlacement(this);
     if (onClose)
         onClose();
     QMainWindow::closeEvent(event);

@@ -2,8 +2,8 @@
 #include <QMainWindow>
 #include <functional>
 
-// The main window; it keeps its hints readable in any palette, and its close asks
-// the application delegate before it quits.
+// The main window; it keeps its hints readable in any palette, and its close
+// saves its place and asks the application delegate before it quits.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:

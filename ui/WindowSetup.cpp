@@ -1,11 +1,16 @@
 #include "WindowSetup.h"
 
+#include "app/Settings.h"
 #include "engine/CommandLine.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -99,4 +104,31 @@ void followOutputChoice(QComboBox* choice, QLineEdit* field)
     };
     QObject::connect(choice, &QComboBox::currentIndexChanged, field, show);
     show();
+}
+
+void restoreWindowPlacement(QWidget* window)
+{
+    const auto saved = settings::readWindowRect();
+    if (!saved)
+        return;
+    // The place is kept while a screen still shows the window's middle; the size
+    // never grows past 90% of the screen, as at a first start.
+    const QScreen* screen = QGuiApplication::screenAt(saved->center());
+    const QScreen* sizing = screen ? screen : QGuiApplication::primaryScreen();
+    if (!sizing)
+        return;
+    const QRect area = sizing->availableGeometry();
+    const QSize size = saved->size().boundedTo(area.size() * 0.9).expandedTo(window->minimumSize());
+    window->resize(size);
+    if (!screen)
+        return; // the window manager places it
+    window->move(std::clamp(saved->x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())),
+                 std::clamp(saved->y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+}
+
+void saveWindowPlacement(const QWidget* window)
+{
+    if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
+        return;
+    settings::saveWindowRect(QRect(window->pos(), window->size()));
 }

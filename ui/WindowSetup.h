@@ -23,3 +23,9 @@ void keepPlaceholdersReadable(QWidget* window);
 
 // The output field's hint tells what the "Save to" choice does.
 void followOutputChoice(QComboBox* choice, QLineEdit* field);
+
+// The window's size and place from window.dat, kept within the screen as at a
+// first start; nothing when the file is missing or bad.
+void restoreWindowPlacement(QWidget* window);
+// Writes window.dat; a maximised or minimised window keeps the place saved before.
+void saveWindowPlacement(const QWidget* window);
