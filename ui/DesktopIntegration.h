@@ -3,8 +3,9 @@
 
 class QDBusConnection;
 
-// Calls to the desktop over the session bus. Neither waits on the desktop: a bus
-// or a service that is missing or stuck costs at most a short timeout.
+// Calls to the desktop over the session bus. Neither waits for the desktop to
+// answer: the bus daemon's own replies have a short timeout, and the service's
+// arrive later as events. The variants with a connection serve other buses.
 
 // A desktop notification from Qelvanto. False when there is no session bus or no
 // notification service on it (running, or one the bus can start).
