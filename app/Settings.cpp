@@ -32,6 +32,11 @@ QString jobsFilePath()
     return settingsFolder() + QStringLiteral("/jobs.dat");
 }
 
+QString windowFilePath()
+{
+    return settingsFolder() + QStringLiteral("/window.dat");
+}
+
 std::optional<std::optional<QString>> echoAndRead(const QString& path, std::FILE* out)
 {
     // A FIFO, a device or a link there, or a file grown large, reads as absent.
@@ -93,6 +98,33 @@ bool saveJobs(int jobs)
 {
     QDir().mkpath(settingsFolder());
     return platform::replaceFileAtomically(jobsFilePath(), QByteArray::number(jobs));
+}
+
+std::optional<QRect> windowRectFromText(const std::optional<QString>& text)
+{
+    static const QRegularExpression place(
+        QRegularExpression::anchoredPattern(QStringLiteral("(-?[0-9]{1,6}),(-?[0-9]{1,6}),([1-9][0-9]{0,5}),([1-9][0-9]{0,5})")));
+    const QRegularExpressionMatch m = text ? place.match(*text) : QRegularExpressionMatch();
+    if (!m.hasMatch())
+        return std::nullopt;
+    return QRect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+}
+
+QString formatWindowRect(const QRect& rect)
+{
+    return QStringLiteral("%1,%2,%3,%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
+std::optional<QRect> readWindowRect()
+{
+    const auto bytes = platform::readSmallRegularFile(windowFilePath(), kMostFileBytes);
+    return windowRectFromText(bytes ? platform::decode(*bytes, platform::UTF8StringEncoding) : std::nullopt);
+}
+
+bool saveWindowRect(const QRect& rect)
+{
+    QDir().mkpath(settingsFolder());
+    return platform::replaceFileAtomically(windowFilePath(), formatWindowRect(rect).toUtf8());
 }
 
 bool writeFolderReminderOff()

@@ -1,4 +1,5 @@
 #pragma once
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -15,6 +16,7 @@ QString settingsFolder();
 QString settingFilePath(); // folder + "/setting.dat"
 QString folderFilePath();  // folder + "/folder.dat"
 QString jobsFilePath();    // folder + "/jobs.dat"
+QString windowFilePath();  // folder + "/window.dat"
 
 // Reads the file, echoes its bytes to out until a byte 0xFF or the end, and gives
 // it whole as UTF-8. Outer none: no small regular file there (a link, a FIFO, a
@@ -39,5 +41,12 @@ bool writeFolderReminderOff();              // the two bytes "NO"
 int jobsFromText(const std::optional<QString>& text, int most);
 int readJobs(int most); // no echo
 bool saveJobs(int jobs); // atomically
+
+// The window's place in window.dat: "x,y,width,height", the frame's top left
+// corner and the size inside it, with no line end. None for anything else.
+std::optional<QRect> windowRectFromText(const std::optional<QString>& text);
+QString formatWindowRect(const QRect& rect);
+std::optional<QRect> readWindowRect(); // no echo
+bool saveWindowRect(const QRect& rect); // atomically
 
 } // namespace settings

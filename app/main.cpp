@@ -1,5 +1,6 @@
 #include "ui/BannerController.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowSetup.h"
 #include "platform/FileSystem.h"
 #include "platform/Task.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral(QELVANTO_APP_ID));
     QApplication::setWindowIcon(BannerController::applicationIcon());
     BannerController controller;
+    restoreWindowPlacement(controller.mainWindow());
     controller.mainWindow()->show();
     controller.applicationDidFinishLaunching();
     closeWindowOnTermination(controller.mainWindow());

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Draws the drop target's two pictures (a door, resting and lit) at twice the
-# size they are shown, so they stay sharp on high-density screens.
+# Draws the drop target's pictures (a door, resting and lit) at twice the size
+# they are shown, so they stay sharp on high-density screens: one pair for light
+# palettes and one, on a dark backdrop, for dark ones.
 set -euo pipefail
 out=${1:-$(dirname "$0")/../resources}
 draw() { # $1 file, $2 background top, $3 bottom, $4 door, $5 panel, $6 glow
@@ -22,3 +23,5 @@ draw() { # $1 file, $2 background top, $3 bottom, $4 door, $5 panel, $6 glow
 }
 draw "$out/door.jpg"      "#eef1f5" "#d9dfe7" "#8a5a3c" "#7a4e33" "#c9d1dc"
 draw "$out/doorLight.jpg" "#fff8e6" "#ffe9b8" "#b07448" "#9c633c" "#ffd36b"
+draw "$out/doorDark.jpg"      "#363a41" "#2a2d33" "#8a5a3c" "#7a4e33" "#4b5361"
+draw "$out/doorLightDark.jpg" "#3f3727" "#30291c" "#b07448" "#9c633c" "#d9a93f"

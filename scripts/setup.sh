@@ -3,7 +3,8 @@
 # builds.
 # Usage: scripts/setup.sh [--program] BUILD_DIR [extra cmake arguments]
 #   --program  only what building and running the program needs: the smaller
-#              package list, no tests configured, only the qelvanto target built.
+#              package list, no tests configured, only the program and the
+#              files its install needs built.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program_only=false
@@ -18,9 +19,10 @@ shift || true
 # font for the window's text.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev ffmpeg fonts-dejavu-core)
 if ! $program_only; then
-  # The tests: an X server and a window manager for the sessions, the desktop file
+  # The tests: an X server and a window manager for the sessions, a message bus
+  # for the desktop notification and file manager calls, the desktop file
   # validators, the Debian package tools and lintian, and image tools for screenshots.
-  packages+=(xvfb xauth file dpkg-dev desktop-file-utils appstream lintian xdotool wmctrl openbox imagemagick)
+  packages+=(xvfb xauth dbus-daemon file dpkg-dev desktop-file-utils appstream lintian xdotool wmctrl openbox imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -35,7 +37,8 @@ fi
 
 if $program_only; then
   cmake -S "$root" -B "$build" -G Ninja -DQELVANTO_TESTS=OFF "$@"
-  cmake --build "$build" --target qelvanto
+  # The compressed manual page and changelog too: the install and the package need them.
+  cmake --build "$build" --target qelvanto compressed_docs
 else
   # Tests on unless the caller says otherwise: a folder that run.sh configured
   # without them gets them back.

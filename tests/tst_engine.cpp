@@ -47,6 +47,8 @@ private slots:
     void progressTick();
     void settingsText_data();
     void settingsText();
+    void windowPlaceText_data();
+    void windowPlaceText();
     void folderSwitch();
     void folderUrlsBecomePlainPaths();
 };
@@ -583,6 +585,31 @@ void EngineTest::settingsText()
     for (int i = 0; i < 4; ++i)
         QCOMPARE(got[size_t(i)].value_or(-99), fields[i]);
     QCOMPARE(settings::formatSelections(3, 2, 0, -1), QStringLiteral("3,2,0,-1"));
+}
+
+void EngineTest::windowPlaceText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("place"); // null: none
+    QTest::newRow("saved") << "30,40,600,640" << QRect(30, 40, 600, 640);
+    QTest::newRow("left of the main screen") << "-1920,-20,520,440" << QRect(-1920, -20, 520, 440);
+    QTest::newRow("line end") << "30,40,600,640\n" << QRect();
+    QTest::newRow("blank") << "30, 40,600,640" << QRect();
+    QTest::newRow("three fields") << "30,40,600" << QRect();
+    QTest::newRow("five fields") << "30,40,600,640,1" << QRect();
+    QTest::newRow("no width") << "30,40,0,640" << QRect();
+    QTest::newRow("negative height") << "30,40,600,-640" << QRect();
+    QTest::newRow("too large") << "30,40,6000000,640" << QRect();
+    QTest::newRow("empty") << "" << QRect();
+}
+
+void EngineTest::windowPlaceText()
+{
+    QFETCH(QString, text);
+    QFETCH(QRect, place);
+    QCOMPARE(settings::windowRectFromText(text).value_or(QRect()), place);
+    QCOMPARE(settings::windowRectFromText(std::nullopt), std::nullopt);
+    QCOMPARE(settings::formatWindowRect(QRect(-5, 7, 600, 640)), QStringLiteral("-5,7,600,640"));
 }
 
 void EngineTest::folderSwitch()

@@ -1,13 +1,19 @@
-// The drop target with real drop events, input collection on real folders, and
-// the settings store through the real executable.
+// The drop target with real drop events, input collection on real folders, the
+// settings store through the real executable, and the calls to the desktop on a
+// private message bus.
 #include "WindowSupport.h"
 
 #include "MainWindow.h"
 #include "ui/BannerController.h"
+#include "ui/DesktopIntegration.h"
 #include "engine/InputCollection.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,6 +29,29 @@
 #include <csignal>
 #include <functional>
 #include <sys/stat.h>
+
+// The desktop's services as the test's own objects on the bus; they record each call.
+class FakeNotifications : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    QList<QVariantList> calls;
+public slots:
+    uint Notify(const QString& app, uint replaces, const QString& icon, const QString& summary, const QString& body,
+                const QStringList& actions, const QVariantMap& hints, int timeout)
+    {
+        calls << QVariantList{app, replaces, icon, summary, body, actions, hints, timeout};
+        return 1;
+    }
+};
+class FakeFileManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+public:
+    QList<QVariantList> calls;
+public slots:
+    void ShowItems(const QStringList& uris, const QString& startupId) { calls << QVariantList{uris, startupId}; }
+};
 
 class InputTest : public QObject {
     Q_OBJECT
@@ -49,6 +78,7 @@ private slots:
     void settingsFirstStartAndRoundTrip();
     void settingsOddFiles();
     void windowIdentityAndWebLink();
+    void desktopCallsOverTheBus();
 
 public slots:
     void openedUrl(const QUrl& url) { opened << url; }
@@ -137,6 +167,25 @@ void InputTest::dropEventsStartBatches()
     QTest::mouseClick(img, Qt::LeftButton);
     QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 3; }, 20000));
     QCOMPARE(c.convertFiles(), QStringList{dir.filePath("drop/n1.txt")});
+
+    // Whatever the source offers: a copy when it can, else a link, never a move; a
+    // refused drop starts no batch.
+    const struct { const char* offer; Qt::DropActions offered; Qt::DropAction answer; } offers[] = {
+        {"move or link", Qt::MoveAction | Qt::LinkAction, Qt::LinkAction},
+        {"copy, move or link", Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction},
+        {"move only", Qt::MoveAction, Qt::IgnoreAction},
+    };
+    for (const auto& k : offers) {
+        const qsizetype alerts = dialogs->alerts.size();
+        const bool taken = k.answer != Qt::IgnoreAction;
+        QDragEnterEvent offer(QPoint(5, 5), k.offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(img, &offer);
+        QVERIFY2(offer.isAccepted() == taken && (!taken || offer.dropAction() == k.answer), k.offer);
+        QDropEvent dropped(QPointF(5, 5), k.offered, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(img, &dropped);
+        QVERIFY2(dropped.isAccepted() == taken && (!taken || dropped.dropAction() == k.answer), k.offer);
+        QVERIFY2(dialogs->alerts.size() == alerts + (taken ? 1 : 0), k.offer);
+    }
 }
 
 void InputTest::dropWhileBusyIsRefused()
@@ -268,6 +317,9 @@ void InputTest::settingsFirstStartAndRoundTrip()
     QFile jobs(folder + "/jobs.dat");
     QVERIFY(jobs.open(QIODevice::ReadOnly));
     QCOMPARE(jobs.readAll(), QByteArray("1"));
+    QFile window(folder + "/window.dat");
+    QVERIFY(window.open(QIODevice::ReadOnly));
+    QCOMPARE(window.readAll(), QByteArray("0,0,600,640"));
     // Choices written by hand come back, and are echoed first.
     QVERIFY(dat.open(QIODevice::WriteOnly));
     dat.write("3,2,0,0");
@@ -285,12 +337,17 @@ void InputTest::settingsOddFiles()
 {
     // jobs.dat is never echoed; anything but a number of files the window offers means 1.
     const QByteArray two = QThread::idealThreadCount() >= 2 ? "2" : "1";
-    const struct { QByteArray setting, folder, echo, saved, jobs, jobsSaved; } cases[] = {
-        {" 3, 2,0,0\n", "NO\n", " 3, 2,0,0\nNO\n", "3,2,0,0", "2", two},
-        {"1,2,3,1,8", "no", "1,2,3,1,8no", "1,2,3,1", "", "1"},
-        {"2,\xff,1,1", "", "2,", "0,0,0,0", "99999", "1"},
-        {"99,5,2,1", "NO", "99,5,2,1NO", "0,5,2,1", "2\n", "1"},
-        {"0,5,2,1", "", "0,5,2,1", "0,5,2,1", "0", "1"},
+    // window.dat is never echoed either; the window comes back within 90% of the
+    // screen and no smaller than its least size, and wholly on the screen that
+    // shows its middle; a place off every screen is left to the window manager.
+    const QSize most = QGuiApplication::primaryScreen()->availableSize() * 0.9;
+    const QByteArray largest = QStringLiteral("0,0,%1,%2").arg(most.width()).arg(most.height()).toUtf8();
+    const struct { QByteArray setting, folder, echo, saved, jobs, jobsSaved, window, windowSaved; } cases[] = {
+        {" 3, 2,0,0\n", "NO\n", " 3, 2,0,0\nNO\n", "3,2,0,0", "2", two, "30,40,560,480", "30,40,560,480"},
+        {"1,2,3,1,8", "no", "1,2,3,1,8no", "1,2,3,1", "", "1", "0,0,50000,50000", largest},
+        {"2,\xff,1,1", "", "2,", "0,0,0,0", "99999", "1", "30,40,100,100", "30,40,520,440"},
+        {"99,5,2,1", "NO", "99,5,2,1NO", "0,5,2,1", "2\n", "1", "30,40,560,480\n", "0,0,600,640"},
+        {"0,5,2,1", "", "0,5,2,1", "0,5,2,1", "0", "1", "-30000,40,560,480", "0,0,560,480"},
     };
     for (const auto& k : cases) {
         QTemporaryDir home;
@@ -307,11 +364,17 @@ void InputTest::settingsOddFiles()
         QVERIFY(j.open(QIODevice::WriteOnly));
         j.write(k.jobs);
         j.close();
+        QFile w(home.filePath("Qelvanto/window.dat"));
+        QVERIFY(w.open(QIODevice::WriteOnly));
+        w.write(k.window);
+        w.close();
         QCOMPARE(runProgram(home.path()), k.echo);
         QVERIFY(s.open(QIODevice::ReadOnly));
         QCOMPARE(s.readAll(), k.saved);
         QVERIFY(j.open(QIODevice::ReadOnly));
         QCOMPARE(j.readAll(), k.jobsSaved);
+        QVERIFY(w.open(QIODevice::ReadOnly));
+        QCOMPARE(w.readAll(), k.windowSaved);
     }
     // What is not a small regular file reads as absent and is never echoed; the
     // save replaces it with a file and leaves whatever a link named alone.
@@ -323,12 +386,15 @@ void InputTest::settingsOddFiles()
     for (const auto& k : odd) {
         QTemporaryDir home;
         QVERIFY(QDir().mkpath(home.filePath("Qelvanto")));
-        for (const char* name : {"setting.dat", "folder.dat", "jobs.dat"})
+        for (const char* name : {"setting.dat", "folder.dat", "jobs.dat", "window.dat"})
             QVERIFY2(k.make(home.filePath(QStringLiteral("Qelvanto/") + name)), k.name);
         QCOMPARE(runProgram(home.path()), QByteArray());
         QFile s(home.filePath("Qelvanto/setting.dat"));
         QVERIFY2(!s.symLinkTarget().size() && s.open(QIODevice::ReadOnly), k.name);
         QCOMPARE(s.readAll(), QByteArray("0,5,2,1"));
+        QFile w(home.filePath("Qelvanto/window.dat"));
+        QVERIFY2(!w.symLinkTarget().size() && w.open(QIODevice::ReadOnly), k.name);
+        QCOMPARE(w.readAll(), QByteArray("0,0,600,640"));
     }
     QVERIFY(QFileInfo("/dev/zero").exists() && !QFileInfo("/dev/zero").isFile());
 }
@@ -353,6 +419,106 @@ void InputTest::windowIdentityAndWebLink()
     QFile page(opened.first().toLocalFile());
     QVERIFY(page.open(QIODevice::ReadOnly));
     QVERIFY(page.readAll().startsWith("# Qelvanto"));
+
+    // The output field's hint tells what the "Save to" choice does.
+    auto& ui = c.outlets();
+    QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Converted/ beside each file"));
+    ui.cmbOutput->setCurrentIndex(1);
+    QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Asked for when the batch starts"));
+    ui.cmbOutput->setCurrentIndex(0);
+    QCOMPARE(ui.txtOutputPath->placeholderText(), QStringLiteral("Converted/ beside each file"));
+
+    // Dark palettes get the door on a dark backdrop and hints half way from the
+    // field to the text, whether the palette left Qt's black hint or made it the
+    // text colour; the light palette is left as it is, and so is the door's name.
+    const QPalette light = QApplication::palette();
+    const auto backdrop = [&] { return ui.imgView->pixmap().toImage().pixelColor(2, 2).lightness(); };
+    const auto hint = [&] { return ui.txtOutputPath->palette().color(QPalette::PlaceholderText); };
+    const auto lightAsItWas = [&] {
+        return backdrop() > 200 && hint() == light.color(QPalette::PlaceholderText)
+            && !c.mainWindow()->testAttribute(Qt::WA_SetPalette);
+    };
+    QVERIFY(lightAsItWas());
+    for (bool hintAsText : {false, true}) {
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, Qt::white);
+        if (hintAsText)
+            dark.setColor(QPalette::PlaceholderText, Qt::white);
+        QApplication::setPalette(dark);
+        QTRY_VERIFY(backdrop() < 80);
+        QCOMPARE(ui.imgView->currentImageName(), QStringLiteral("door.jpg"));
+        QVERIFY2(hint().rgb() == QColor(Qt::white).rgb() && qAbs(hint().alpha() - 128) <= 1,
+                 qPrintable(hint().name(QColor::HexArgb)));
+        QApplication::setPalette(light);
+        QTRY_VERIFY(lightAsItWas());
+    }
+}
+
+void InputTest::desktopCallsOverTheBus()
+{
+    // A bus of the test's own, which knows no service it could start.
+    QTemporaryDir busDir;
+    QFile config(busDir.filePath("bus.conf"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("<busconfig><type>session</type><listen>unix:dir=" + QFile::encodeName(busDir.path())
+                 + "</listen><auth>EXTERNAL</auth><policy context=\"default\"><allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
+                   "<allow own=\"*\"/></policy></busconfig>");
+    config.close();
+    QProcess daemon;
+    daemon.start("dbus-daemon", {"--config-file=" + config.fileName(), "--print-address", "--nofork"});
+    if (!daemon.waitForStarted())
+        QSKIP("dbus-daemon cannot be started (Debian's dbus-daemon package)");
+    if (!QTest::qWaitFor([&] { return daemon.canReadLine() || daemon.state() == QProcess::NotRunning; }, 20000)
+        || !daemon.canReadLine())
+        QSKIP("dbus-daemon gave no address");
+    const QString address = QString::fromUtf8(daemon.readLine()).trimmed();
+    const auto stop = qScopeGuard([&] {
+        QDBusConnection::disconnectFromBus("qelvanto");
+        QDBusConnection::disconnectFromBus("desktop");
+        QDBusConnection::disconnectFromBus("none");
+        daemon.terminate();
+        daemon.waitForFinished();
+    });
+    QDBusConnection app = QDBusConnection::connectToBus(address, "qelvanto");
+    QDBusConnection desktop = QDBusConnection::connectToBus(address, "desktop");
+    QVERIFY(app.isConnected() && desktop.isConnected());
+
+    // No bus, or no service on it: false at once.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!notifyDesktop(QDBusConnection::connectToBus("unix:path=" + busDir.filePath("none"), "none"), "a", "b"));
+    QVERIFY(!notifyDesktop(app, "a", "b"));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+
+    FakeNotifications notifications;
+    FakeFileManager fileManager;
+    QVERIFY(desktop.registerObject("/org/freedesktop/Notifications", &notifications, QDBusConnection::ExportAllSlots));
+    QVERIFY(desktop.registerObject("/org/freedesktop/FileManager1", &fileManager, QDBusConnection::ExportAllSlots));
+    QVERIFY(desktop.registerService("org.freedesktop.Notifications"));
+    QVERIFY(desktop.registerService("org.freedesktop.FileManager1"));
+    QVERIFY(notifyDesktop(app, "Complete", "2 files converted."));
+    QTRY_COMPARE(notifications.calls.size(), 1);
+    QCOMPARE(notifications.calls.first(),
+             (QVariantList{"Qelvanto", 0u, "org.qelvanto.Qelvanto", "Complete", "2 files converted.", QStringList(),
+                           QVariantMap{{"desktop-entry", "org.qelvanto.Qelvanto"}}, -1}));
+
+    // The file manager selects the file; once it is gone, the folder opens instead.
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openedUrl");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+    opened.clear();
+    showInFileManager(app, dir.filePath("shown/a b.mp3"));
+    QTRY_COMPARE(fileManager.calls.size(), 1);
+    QCOMPARE(fileManager.calls.first(),
+             (QVariantList{QStringList{"file://" + QUrl::toPercentEncoding(dir.filePath("shown/a b.mp3"), "/")}, QString()}));
+    QVERIFY(desktop.unregisterService("org.freedesktop.FileManager1"));
+    // The bus answers in order, so a folder opened for the first call would come first.
+    showInFileManager(app, dir.filePath("gone/c.mp3"));
+    QTRY_COMPARE(opened.size(), 1);
+    QCOMPARE(opened.first(), QUrl::fromLocalFile(dir.filePath("gone")));
+    QCOMPARE(fileManager.calls.size(), 1);
 }
 
 QTEST_MAIN(InputTest)

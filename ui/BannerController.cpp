@@ -1,6 +1,7 @@
 #include "BannerController.h"
 
 #include "MainWindow.h"
+#include "WindowSetup.h"
 #include "app/Settings.h"
 #include "engine/CommandLine.h"
 #include "engine/FileWork.h"
@@ -94,6 +95,7 @@ BannerController::BannerController()
     connect(ui_.runButton, &QPushButton::clicked, this, [this] { (this->*runAction_)(ui_.runButton); });
     connect(ui_.lblWeb, &QPushButton::clicked, this, [this] { lblWebClick(ui_.lblWeb); });
     connect(ui_.cmbOutput, &QComboBox::activated, this, [this] { cmbOutputAction(ui_.cmbOutput); });
+    followOutputChoice(ui_.cmbOutput, ui_.txtOutputPath);
 }
 
 BannerController::~BannerController()

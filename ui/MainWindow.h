@@ -2,11 +2,12 @@
 #include <QMainWindow>
 #include <functional>
 
-// The main window; its close asks the application delegate before it quits.
+// The main window; it keeps its hints readable in any palette, and its close
+// saves its place and asks the application delegate before it quits.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    using QMainWindow::QMainWindow;
+    explicit MainWindow(QWidget* parent = nullptr);
     std::function<void()> onClose;
 
 protected:

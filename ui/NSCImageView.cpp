@@ -1,6 +1,7 @@
 #include "NSCImageView.h"
 
 #include "BannerController.h"
+#include "WindowSetup.h"
 #include "platform/Log.h"
 
 #include <QAccessibleWidget>
@@ -13,12 +14,20 @@
 
 namespace {
 
-// Whatever the source proposes, we only read the files: a move would let it
-// delete the originals.
-void acceptAsCopy(QDropEvent* event)
+// We only read the files: a copy when the source offers one, else a link, never
+// a move, which a source may take as leave to delete the originals. False, and
+// refused, when the source offers neither.
+bool acceptAsCopy(QDropEvent* event)
 {
-    event->setDropAction(Qt::CopyAction);
+    const Qt::DropActions offered = event->possibleActions();
+    if (!(offered & (Qt::CopyAction | Qt::LinkAction))) {
+        event->ignore();
+        return false;
+    }
+    // Set only an offered action: Qt replaces any other with the source's default.
+    event->setDropAction(offered & Qt::CopyAction ? Qt::CopyAction : Qt::LinkAction);
     event->accept();
+    return true;
 }
 
 bool busy()
@@ -65,8 +74,15 @@ NSCImageView::NSCImageView(QWidget* parent) : QLabel(parent)
 void NSCImageView::showImageNamed(const QString& name)
 {
     imageName_ = name;
-    image_ = QPixmap(QStringLiteral(":/") + name);
+    image_ = QPixmap(QStringLiteral(":/") + imageForPalette(name, palette()));
     fitImage();
+}
+
+void NSCImageView::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !imageName_.isEmpty())
+        showImageNamed(imageName_);
 }
 
 // As large as the view allows up to twice-drawn size, never distorted.
@@ -171,12 +187,8 @@ void NSCImageView::dragEnterEvent(QDragEnterEvent* event)
         return;
     }
     showImageNamed(QStringLiteral("doorLight.jpg"));
-    if (!(event->possibleActions() & (Qt::CopyAction | Qt::LinkAction))) {
-        event->ignore();
-        return;
-    }
-    qCDebug(lcUi) << "drag entered";
-    acceptAsCopy(event);
+    if (acceptAsCopy(event))
+        qCDebug(lcUi) << "drag entered";
 }
 
 void NSCImageView::dragLeaveEvent(QDragLeaveEvent* event)
@@ -188,9 +200,10 @@ void NSCImageView::dragLeaveEvent(QDragLeaveEvent* event)
 void NSCImageView::dropEvent(QDropEvent* event)
 {
     showImageNamed(QStringLiteral("door.jpg")); // the drag has ended
-    if (performDragOperation(event->mimeData()))
-        acceptAsCopy(event);
-    else
+    // The answer is settled before the batch starts, and a refused drop starts none.
+    if (!acceptAsCopy(event))
+        return;
+    if (!performDragOperation(event->mimeData()))
         event->ignore();
 }
 

@@ -11,6 +11,7 @@ public:
     explicit NSCImageView(QWidget* parent = nullptr);
 
     void showImageNamed(const QString& name);
+    // The name asked for; a dark palette shows its dark twin (see imageForPalette).
     QString currentImageName() const { return imageName_; }
     // The hover area: the bounds at launch, only while the window is active.
     void installTrackingArea();
@@ -32,6 +33,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void hover(const QPointF& pos);

@@ -5,6 +5,8 @@
 # Then the outputs must be valid audio and setting.dat must hold the choices.
 # Run inside xvfb-run. Usage: session.sh PREFIX ARTIFACTS
 #   PREFIX: install tree with bin/qelvanto; ARTIFACTS: where screenshots go.
+#   QELVANTO_E2E_HOME, when set, is an empty folder to use as the home folder
+#   instead of a scratch one (the screenshots want one with an ordinary name).
 set -euo pipefail
 prefix=$(cd "$1" && pwd)
 artifacts=$(mkdir -p "$2" && cd "$2" && pwd)
@@ -35,11 +37,12 @@ encoder=$prefix/share/qelvanto/ffmpeg
 [ -x "$encoder" ] || fail "no encoder at $encoder"
 ffprobe=$(dirname "$(readlink -f "$encoder")")/ffprobe
 
-export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share XDG_CONFIG_HOME=$scratch/home/.config
+home=${QELVANTO_E2E_HOME:-$scratch/home}
+export HOME=$home XDG_DATA_HOME=$home/.local/share XDG_CONFIG_HOME=$home/.config
 export XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
-music="$scratch/My Music"
+music="$HOME/My Music"
 mkdir -p "$music"
 # A long first file so that the converting view can be seen.
 "$encoder" -v error -f lavfi -i "sine=f=440:d=900" -ac 2 "$music/tone one.wav"
