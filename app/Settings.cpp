@@ -37,6 +37,11 @@ QString windowFilePath()
     return settingsFolder() + QStringLiteral("/window.dat");
 }
 
+QString keepFoldersFilePath()
+{
+    return settingsFolder() + QStringLiteral("/keepfolders.dat");
+}
+
 std::optional<std::optional<QString>> echoAndRead(const QString& path, std::FILE* out)
 {
     // A FIFO, a device or a link there, or a file grown large, reads as absent.
@@ -125,6 +130,17 @@ bool saveWindowRect(const QRect& rect)
 {
     QDir().mkpath(settingsFolder());
     return platform::replaceFileAtomically(windowFilePath(), formatWindowRect(rect).toUtf8());
+}
+
+bool readKeepFolders()
+{
+    return platform::readSmallRegularFile(keepFoldersFilePath(), kMostFileBytes) == QByteArray("1");
+}
+
+bool saveKeepFolders(bool keep)
+{
+    QDir().mkpath(settingsFolder());
+    return platform::replaceFileAtomically(keepFoldersFilePath(), keep ? "1" : "0");
 }
 
 bool writeFolderReminderOff()

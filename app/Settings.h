@@ -17,6 +17,7 @@ QString settingFilePath(); // folder + "/setting.dat"
 QString folderFilePath();  // folder + "/folder.dat"
 QString jobsFilePath();    // folder + "/jobs.dat"
 QString windowFilePath();  // folder + "/window.dat"
+QString keepFoldersFilePath(); // folder + "/keepfolders.dat"
 
 // Reads the file, echoes its bytes to out until a byte 0xFF or the end, and gives
 // it whole as UTF-8. Outer none: no small regular file there (a link, a FIFO, a
@@ -48,5 +49,9 @@ std::optional<QRect> windowRectFromText(const std::optional<QString>& text);
 QString formatWindowRect(const QRect& rect);
 std::optional<QRect> readWindowRect(); // no echo
 bool saveWindowRect(const QRect& rect); // atomically
+
+// "Keep folders": on only when keepfolders.dat holds exactly "1".
+bool readKeepFolders();
+bool saveKeepFolders(bool keep); // atomically
 
 } // namespace settings

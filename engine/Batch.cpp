@@ -149,7 +149,8 @@ void Batch::startJourney(qsizetype index)
     }
     // Several at once, a file costs one start of the encoder, not a probe and a conversion.
     Journey::Setup js{input,           index, !setup_.inexact.contains(index), *encoder, setup_.settings,
-                      setup_.makeRunner, setup_.jobs == 1};
+                      setup_.makeRunner, setup_.jobs == 1,
+                      index < setup_.subfolders.size() ? setup_.subfolders.at(index) : QString()};
     journeys_.emplace_back(new Journey(std::move(js), host_, [this](Journey* j) { journeyEnded(j); }), dropLater);
     Journey* journey = journeys_.back().get();
     emit fileChanged(index);

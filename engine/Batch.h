@@ -36,11 +36,12 @@ public:
 };
 
 struct BatchSetup {
-    QStringList files;
-    QSet<qsizetype> inexact; // files whose names text cannot hold
+    QStringList files{};
+    QSet<qsizetype> inexact{}; // files whose names text cannot hold
+    QStringList subfolders{};  // for each file, where it came from below a dropped folder (may be empty)
     int jobs = 1;            // files at once
-    ConversionSettings settings;
-    RunnerFactory makeRunner;
+    ConversionSettings settings{};
+    RunnerFactory makeRunner{};
     int skipPauseMs = 1000; // one at a time: after a file that is not audio
 };
 

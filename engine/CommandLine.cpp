@@ -56,11 +56,47 @@ bool pathExists(const QString& path)
     return QFileInfo::exists(path) || QFileInfo(path).isSymLink();
 }
 
-NameParts outputName(const QString& inputPath, const ConversionSettings& settings)
+QString keptSubfolder(const ConversionSettings& settings, const QString& subfolder)
 {
-    const QString folder = settings.outputChoice == kOriginalFolder ? convertedFolder(inputPath)
-                                                                     : settings.outputFolder;
+    return settings.keepFolders && settings.outputChoice != kOriginalFolder ? subfolder : QString();
+}
+
+NameParts outputName(const QString& inputPath, const ConversionSettings& settings, const QString& subfolder)
+{
+    QString folder = settings.outputChoice == kOriginalFolder ? convertedFolder(inputPath) : settings.outputFolder;
+    if (const QString kept = keptSubfolder(settings, subfolder); !kept.isEmpty())
+        folder += kept + QLatin1Char('/');
     return {folder + deletingPathExtension(lastPathComponent(inputPath)), QLatin1Char('.') + settings.format};
+}
+
+std::optional<QString> refusedCombination(const QString& format, int bitrate, int rate, int channels)
+{
+    // Measured with the encoder over every choice the boxes offer.
+    struct Limit {
+        const char* format;
+        int channels; // 0: either
+        int rate;     // 0: any
+        int above;    // refused above this bitrate; -1: at any bitrate
+    };
+    static const Limit limits[] = {
+        {"ogg", 1, 22050, 64}, {"ogg", 1, 32000, 160}, {"ogg", 1, 44100, 224}, {"ogg", 1, 48000, 224},
+        {"ogg", 2, 22050, 160}, {"ac3", 0, 22050, -1},  {"opus", 1, 0, 256},
+    };
+    for (const Limit& l : limits) {
+        if (format != QLatin1String(l.format) || (l.channels && l.channels != channels) || (l.rate && l.rate != rate)
+            || bitrate <= l.above)
+            continue;
+        const QString what = QStringLiteral("%1 %2 at %3 Hz").arg(format, channels == 1 ? "mono" : "stereo").arg(rate);
+        return l.above < 0
+            ? QStringLiteral("The encoder does not take %1: every file would fail.").arg(what)
+            : QStringLiteral("The encoder does not take %1 above %2 kbit/s: every file would fail.").arg(what).arg(l.above);
+    }
+    return std::nullopt;
+}
+
+bool carriesCover(const QString& format)
+{
+    return format == QLatin1String("mp3") || format == QLatin1String("m4a") || format == QLatin1String("flac");
 }
 
 NameParts temporaryWavName(const QString& inputPath)
@@ -81,12 +117,16 @@ QString outputPath(const QString& inputPath, const ConversionSettings& settings,
     return firstFreeName(outputName(inputPath, settings), exists);
 }
 
-ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink)
+ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink, const QString& below)
 {
     const qsizetype slash = name.base.lastIndexOf(QLatin1Char('/'));
-    const QString folderPath = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : name.base.left(slash);
+    QString folderPath = slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : name.base.left(slash);
+    // The folders kept from the drop are made below the chosen one, never through a link.
+    if (!below.isEmpty() && folderPath.endsWith(below))
+        folderPath.chop(below.size() + 1);
     // Looked up and created in the folder as it was opened, never through a link there.
-    const platform::Folder folder(folderPath, folderMayBeLink);
+    const platform::Folder folder(folderPath, folderMayBeLink || !below.isEmpty(),
+                                  below.isEmpty() ? QStringList() : below.split(QLatin1Char('/')));
     if (!folder.isOpen())
         return {name.base + name.extension, std::nullopt, folder.error()};
     QSet<QString> lost; // taken between the look and the creation
@@ -107,16 +147,29 @@ bool ReservedName::encoderMayTry() const
 }
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,
-                    const ConversionSettings& s)
+                    const ConversionSettings& s, const CommandExtras& extras)
 {
     const QString& sep = kArgumentSeparator;
+    // Tags on the audio stream alone are that stream's; the cover is kept as a picture.
+    const QString tags = extras.streamTags ? QStringLiteral("0:s:a:0") : QStringLiteral("0");
+    const QString video = extras.coverStream < 0
+        ? QStringLiteral("-vn")
+        : QStringList{QStringLiteral("-map"), QStringLiteral("0:a:0"), QStringLiteral("-map"),
+                      QStringLiteral("0:%1").arg(extras.coverStream), QStringLiteral("-c:v"), QStringLiteral("copy"),
+                      QStringLiteral("-disposition:v:0"), QStringLiteral("attached_pic")}
+              .join(sep);
     return encoderPath + sep + QStringLiteral("-y") + sep + QStringLiteral("-i") + sep + inputPath
-         + sep + QStringLiteral("-map_metadata") + sep + QStringLiteral("0") + sep
+         + sep + QStringLiteral("-map_metadata") + sep + tags + sep
          + QStringLiteral("-id3v2_version") + sep + QStringLiteral("3")
          + sep + QStringLiteral("-ab") + sep + s.bitrate + QStringLiteral("k")
-         + sep + QStringLiteral("-ar") + sep + s.rate
+         + sep + QStringLiteral("-ar") + sep + (s.format == kOpus ? kOpusRate : s.rate)
          + sep + QStringLiteral("-ac") + sep + QString::number(s.channelIndex + 1)
-         + sep + QStringLiteral("-vn") + sep + output;
+         + sep + video + sep + output;
+}
+
+int argumentCount(const CommandExtras& extras)
+{
+    return kArgumentCount + (extras.coverStream < 0 ? 0 : kCoverArguments);
 }
 
 QStringList splitArguments(const QString& commandText)

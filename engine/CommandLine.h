@@ -12,6 +12,8 @@ namespace engine {
 // Stands between every two arguments inside the command text.
 inline const QString kArgumentSeparator = QStringLiteral(" \"tavrel5293");
 inline constexpr int kArgumentCount = 16;
+// With a cover, "-vn" gives way to the eight arguments that keep it.
+inline constexpr int kCoverArguments = 7;
 inline const QString kOriginalFolder = QStringLiteral("Original Folder");
 
 // The choices read from the window for one file.
@@ -22,7 +24,25 @@ struct ConversionSettings {
     int channelIndex = 1;  // selected index; channels = index + 1
     QString outputChoice;  // "Original Folder" or anything else
     QString outputFolder;  // the chosen folder, ending in "/"
+    bool keepFolders = false; // below a chosen folder, the dropped folders' tree
 };
+
+// What a file's own dump adds to its command: its tags live on its audio stream
+// only; it has a cover picture (the stream's number) the format can carry.
+struct CommandExtras {
+    bool streamTags = false;
+    int coverStream = -1;
+    bool operator==(const CommandExtras&) const = default;
+};
+inline const QString kOpus = QStringLiteral("opus");
+// Opus runs at 48000 Hz whatever the rate box says.
+inline const QString kOpusRate = QStringLiteral("48000");
+// The formats that hold a cover picture.
+bool carriesCover(const QString& format);
+
+// A combination of format, bitrate (kbit/s), sample rate (Hz) and channels that the
+// encoder refuses, so that every file of a batch would fail: what to say of it.
+std::optional<QString> refusedCombination(const QString& format, int bitrate, int rate, int channels);
 
 QString lastPathComponent(const QString& path);
 QString deletingLastPathComponent(const QString& path);
@@ -39,7 +59,8 @@ struct NameParts {
     QString base;
     QString extension;
 };
-NameParts outputName(const QString& inputPath, const ConversionSettings& settings);
+// subfolder: where the file came from below a dropped folder (kept with keepFolders).
+NameParts outputName(const QString& inputPath, const ConversionSettings& settings, const QString& subfolder = {});
 // The temporary WAV file of the duration fallback, in the input's Converted folder.
 NameParts temporaryWavName(const QString& inputPath);
 
@@ -47,6 +68,8 @@ NameParts temporaryWavName(const QString& inputPath);
 QString firstFreeName(const NameParts& name, const ExistsFn& exists = pathExists);
 QString outputPath(const QString& inputPath, const ConversionSettings& settings,
                    const ExistsFn& exists = pathExists);
+// The folders between the chosen folder and the name (keepFolders), or none.
+QString keptSubfolder(const ConversionSettings& settings, const QString& subfolder);
 
 // The first free name, created empty and exclusively at once, so that nothing can
 // take it between the choice and the write. `id` is none when it could not be
@@ -61,10 +84,12 @@ struct ReservedName {
     bool encoderMayTry() const;
 };
 // folderMayBeLink: the folder was chosen by the user, who may have chosen a link.
-ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink = false);
+// below: folders to make inside it first ("A/B"), none of them followed if a link.
+ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink = false, const QString& below = {});
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,
-                    const ConversionSettings& settings);
+                    const ConversionSettings& settings, const CommandExtras& extras = {});
+int argumentCount(const CommandExtras& extras);
 
 QStringList splitArguments(const QString& commandText);
 

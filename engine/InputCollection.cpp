@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace engine {
@@ -22,7 +23,8 @@ bool isAscii(const QByteArray& bytes)
 CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
 {
     CollectedInputs collected;
-    const auto add = [&](const QByteArray& native) {
+    const auto add = [&](const QByteArray& native, const QByteArray& subfolder) {
+        collected.subfolders << QFile::decodeName(subfolder);
         // Plain ASCII, most names, is held unchanged; only the rest is checked.
         if (isAscii(native)) {
             collected.paths << QString::fromLatin1(native);
@@ -37,9 +39,16 @@ CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
     for (const QByteArray& path : droppedPaths) {
         struct stat st {};
         if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-            add(path);
+            add(path, {});
             continue;
         }
+        // The folder's own name, also when it was given as "." or "..".
+        QByteArray own = path;
+        if (char* real = ::realpath(path.constData(), nullptr)) {
+            own = real;
+            std::free(real);
+        }
+        own = own.mid(own.lastIndexOf('/') + 1);
         platform::walkBelow(path, [&](const QByteArray& relative, bool isDir) {
             if (isDir) {
                 if (logging)
@@ -49,7 +58,8 @@ CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
             const QByteArray file = path + '/' + relative;
             if (logging)
                 qCDebug(lcUi).noquote() << "  File -" << QFile::decodeName(file);
-            add(file);
+            const qsizetype slash = relative.lastIndexOf('/');
+            add(file, slash < 0 ? own : own + '/' + relative.left(slash));
         });
     }
     return collected;

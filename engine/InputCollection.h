@@ -12,6 +12,10 @@ namespace engine {
 struct CollectedInputs {
     QStringList paths;
     QSet<qsizetype> inexact;
+    // For each path: the folder a file came from below a dropped folder, as the
+    // dropped folder's own name and the path inside it ("Album/CD 1"); empty for
+    // a file dropped on its own.
+    QStringList subfolders;
 };
 
 // The flat list of input files for dropped paths, given as the system's bytes: a

@@ -60,6 +60,12 @@ ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts
     return {ProbeDecision::Accept, {}, facts.durationText};
 }
 
+CommandExtras commandExtras(const InputFacts& facts, const QString& format)
+{
+    return {facts.audioStreamTags && !facts.containerTags,
+            facts.attachedPicture && carriesCover(format) ? facts.pictureStream : -1};
+}
+
 FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts& f)
 {
     FileOutcome o{input, Outcome::Converted, output, f.status, {}, {}};
@@ -198,7 +204,9 @@ void Journey::probed()
     if (stopRequested_)
         return endStopped();
     tagLines_ = markerLines(ownText);
-    const ProbeDecision decision = decideProbe(probe, parseInputDump(probeText, setup_.input));
+    const InputFacts facts = parseInputDump(probeText, setup_.input);
+    extras_ = commandExtras(facts, setup_.settings.format);
+    const ProbeDecision decision = decideProbe(probe, facts);
     switch (decision.kind) {
     case ProbeDecision::EncoderUnusable:
         return end(Ending::EncoderUnusable, {setup_.input, Outcome::Failed, {}, -1, decision.reason, {}});
@@ -274,7 +282,8 @@ void Journey::reserveOutput()
     const bool chosenFolder = setup_.settings.outputChoice != kOriginalFolder;
     offThread(
         this,
-        [name = outputName(setup_.input, setup_.settings), chosenFolder] { return reserveFreeName(name, chosenFolder); },
+        [name = outputName(setup_.input, setup_.settings, setup_.subfolder), chosenFolder,
+         below = keptSubfolder(setup_.settings, setup_.subfolder)] { return reserveFreeName(name, chosenFolder, below); },
         [this](const ReservedName& reserved) { named(reserved); });
 }
 
@@ -298,12 +307,12 @@ void Journey::named(const ReservedName& reserved)
     qCDebug(lcEngine).noquote() << "Format:" << s.format;
     if (!muted_)
         host_->journeyNamed(this);
-    const QString command = commandText(setup_.encoder, input, output_, s);
+    const QString command = commandText(setup_.encoder, input, output_, s, extras_);
     qCDebug(lcEngine).noquote() << "path:" << input;
     const QStringList arguments = host_->journeyArguments(this, command);
     for (const QString& a : arguments)
         qCDebug(lcEngine, "arg: %s \n", qUtf8Printable(a));
-    if (arguments.size() != kArgumentCount)
+    if (arguments.size() != argumentCount(extras_))
         return endAfterRelease(Ending::LeftOut,
                                {input, Outcome::LeftOut, {}, 0,
                                 QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
@@ -373,20 +382,23 @@ void Journey::heard(const QByteArray& bytes)
         decide(parseInputDump(head_, setup_.input, output_), false);
 }
 
-// Audio with a stated duration converts on in this same run; what a probe would
-// have skipped ends quietly; a duration to measure first means a run of its own.
+// Audio converts on in this same run; what a probe would have skipped ends
+// quietly. A duration the input does not state is not measured first: the batch's
+// share counts such a file as the mean of the others.
 void Journey::decide(const InputFacts& facts, bool ended)
 {
     decided_ = true;
     qCDebug(lcEngine).noquote() << "Grep:" << head_;
+    qCDebug(lcEngine).noquote() << "TotalDuration:" << facts.durationText.value_or(QString());
+    totalDuration_ = facts.durationText ? durationSeconds(*facts.durationText).value_or(0) : 0;
     if (!facts.opened || !facts.audio) {
         then_ = Then::NotAudio;
-    } else if (facts.durationText && *facts.durationText == QLatin1String("N/A")) {
-        then_ = Then::Fallback;
+    } else if (const CommandExtras extras = commandExtras(facts, setup_.settings.format); !(extras == extras_)) {
+        // Its tags or its cover need other arguments than it was started with.
+        then_ = Then::Restart;
+        extras_ = extras;
     } else {
         then_ = Then::Go;
-        totalDuration_ = facts.durationText ? durationSeconds(*facts.durationText).value_or(0) : 0;
-        qCDebug(lcEngine).noquote() << "TotalDuration:" << facts.durationText.value_or(QString());
         return unmute();
     }
     tagLines_ = markerLines(encoderOwnText(withoutPath(head_, asEncoderPrintsIt(setup_.input))));
@@ -437,9 +449,6 @@ void Journey::mutedRunEnded(int status)
                            {setup_.input, Outcome::Unreadable, {}, 0,
                             QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(kProbeLimitMs / 1000),
                             {}});
-            case Then::Fallback:
-                muted_ = false; // from here on as one at a time
-                return fallback();
             case Then::Restart:
             case Then::Go:
                 muted_ = false;

@@ -40,6 +40,9 @@ struct ProbeDecision {
 };
 ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts);
 
+// What a file's dump adds to its command for the chosen format.
+CommandExtras commandExtras(const InputFacts& facts, const QString& format);
+
 // After the conversion: converted only with result code 0 and a file that is not empty.
 struct EndFacts {
     int status = 0;
@@ -112,6 +115,8 @@ public:
         // False: no probe run; the conversion's own dump of the input tells what a
         // probe would, before anything is said of the file (one encoder start).
         bool probeFirst = true;
+        QString subfolder; // where it came from below a dropped folder
+
     };
     Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd);
     ~Journey() override;
@@ -179,6 +184,7 @@ private:
     std::optional<platform::FileId> outputId_; // the empty file reserved for the output
     std::shared_ptr<KVShellWrapper> runner_;
     std::unique_ptr<ConversionText> conversionText_;
+    CommandExtras extras_;
     bool stopRequested_ = false;
     bool ended_ = false;
     Ending ending_ = Ending::Finished;
@@ -188,7 +194,7 @@ private:
     // Without a probe, until the input's dump is read: nothing is said of the file yet.
     bool muted_ = false;
     bool decided_ = false;
-    enum class Then { Go, NotAudio, TooSlow, Restart, Fallback } then_ = Then::Go;
+    enum class Then { Go, NotAudio, TooSlow, Restart } then_ = Then::Go;
     QString head_;                  // the start of what the conversion wrote
     QStringList arguments_;
     QStringList heldOutput_;        // chunks not yet passed on

@@ -178,8 +178,11 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
             lastStreamAudio = kind == QLatin1String("Audio") && (firstAudio < 0 || firstAudio == m.captured(1).toInt());
             if (lastStreamAudio)
                 firstAudio = m.captured(1).toInt();
-            if (kind == QLatin1String("Video") && line.trimmed().endsWith(QLatin1String("(attached pic)")))
+            if (kind == QLatin1String("Video") && line.trimmed().endsWith(QLatin1String("(attached pic)"))
+                && !facts.attachedPicture) {
                 facts.attachedPicture = true;
+                facts.pictureStream = m.captured(1).toInt();
+            }
             continue;
         }
         lastStreamAudio = false;

@@ -76,6 +76,7 @@ struct InputFacts {
     bool containerTags = false;   // tags of the file itself
     bool audioStreamTags = false; // tags of the first audio stream (besides the encoder's own)
     bool attachedPicture = false; // a picture stream such as a cover
+    int pictureStream = -1;       // its number
 };
 // endHeaderPath: where the dump of this input ends, the output header naming that
 // path (a conversion's text); empty: the text's end (a probe's).

@@ -42,10 +42,26 @@ std::optional<FileId> createExclusive(const QString& path)
     return createdAt(AT_FDCWD, QFile::encodeName(path));
 }
 
-Folder::Folder(const QString& path, bool followLink)
+Folder::Folder(const QString& path, bool followLink, const QStringList& below)
 {
     fd_ = ::open(QFile::encodeName(path).constData(),
                  O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | (followLink ? 0 : O_NOFOLLOW));
+    for (const QString& name : below) {
+        if (fd_ < 0)
+            break;
+        const QByteArray native = QFile::encodeName(name);
+        if (::mkdirat(fd_, native.constData(), 0777) != 0 && errno != EEXIST) {
+            error_ = errno;
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        const int next = ::openat(fd_, native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+        const int error = errno;
+        ::close(fd_);
+        fd_ = next;
+        errno = error;
+    }
     error_ = fd_ < 0 ? errno : 0;
 }
 

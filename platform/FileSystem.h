@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <sys/types.h>
@@ -22,7 +23,9 @@ std::optional<FileId> createExclusive(const QString& path);
 class Folder {
 public:
     // followLink false: a link at the path itself is refused (errno ELOOP or ENOTDIR).
-    Folder(const QString& path, bool followLink);
+    // below: folders inside it to make where missing and open in turn, never
+    // through a link; the folder is then the last of them.
+    Folder(const QString& path, bool followLink, const QStringList& below = {});
     ~Folder();
     Folder(const Folder&) = delete;
     Folder& operator=(const Folder&) = delete;

@@ -2,10 +2,12 @@
 #include "WindowSupport.h"
 
 #include "MainWindow.h"
+#include "engine/CommandLine.h"
 #include "platform/Resources.h"
 #include "ui/BannerController.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QMimeData>
 #include <QFile>
 #include <QStandardPaths>
@@ -41,6 +43,10 @@ private slots:
     void outputFolderChoice();
     void reminderOffWhenFolderDatCannotBeWritten();
     void fullDiskUnderANameThatIsNotAscii();
+    void keepFolders();
+    void tagsAndCoverKept_data();
+    void tagsAndCoverKept();
+    void opusAndRefusedChoices();
 };
 
 void BatchTest::initTestCase()
@@ -588,6 +594,126 @@ void BatchTest::fullDiskUnderANameThatIsNotAscii()
     QVERIFY(console.contains("its unfinished output " + folder + "/long.ogg was removed."));
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
     QFile::remove(path("long.wav"));
+}
+
+namespace {
+// Every file below root, relative to it, sorted.
+QStringList filesBelow(const QString& root)
+{
+    QStringList found;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(root).relativeFilePath(it.next());
+    found.sort();
+    return found;
+}
+} // namespace
+
+void BatchTest::keepFolders()
+{
+    QTemporaryDir d;
+    for (const char* name : {"lib/A/X/01.flac", "lib/B/Y/01.flac", "single.wav"})
+        QVERIFY(makeTone(d.filePath(name)));
+    const QStringList inputs = filesBelow(d.path());
+    auto& ui = c->outlets();
+    ui.cmbOutput->setCurrentIndex(1);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(d.filePath("lib")), QUrl::fromLocalFile(d.filePath("single.wav"))});
+    const struct { bool keep; QStringList expected; } cases[] = {
+        {true, {"lib/A/X/01.mp3", "lib/B/Y/01.mp3", "single.mp3"}},
+        {false, {"01 1.mp3", "01.mp3", "single.mp3"}},
+    };
+    for (const auto& k : cases) {
+        QTemporaryDir out;
+        ui.chkKeepFolders->setChecked(k.keep);
+        dialogs->folders = {QUrl::fromLocalFile(out.path())};
+        const qsizetype before = dialogs->alerts.size();
+        QVERIFY(dropOn(ui.imgView, &data));
+        QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() > before && dialogs->alerts.last().message == "Complete"; },
+                                60000));
+        QCOMPARE(filesBelow(out.path()), k.expected);
+        for (const QString& f : k.expected)
+            QVERIFY2(probeAudio(out.filePath(f)).ok, qPrintable(f));
+        QCOMPARE(filesBelow(d.path()), inputs); // nothing written beside the inputs
+    }
+}
+
+void BatchTest::tagsAndCoverKept_data()
+{
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("one at a time") << 1;
+    QTest::newRow("two at once") << 2;
+}
+
+void BatchTest::tagsAndCoverKept()
+{
+    QFETCH(int, jobs);
+    if (jobs > BannerController::maxJobs())
+        QSKIP("fewer cores than files at once");
+    QTemporaryDir d;
+    const QStringList tone{"-f", "lavfi", "-i", "sine=d=1"};
+    QVERIFY(runEncoder(tone + QStringList{"-metadata", "title=T", "-metadata", "artist=A", "-metadata", "album=L",
+                                          d.filePath("tagged.ogg")}));
+    QVERIFY(runEncoder({"-f", "lavfi", "-i", "color=c=red:s=32x32", "-frames:v", "1", d.filePath("front.png")}));
+    for (const char* name : {"cover.mp3", "cover.flac"})
+        QVERIFY(runEncoder(tone + QStringList{"-i", d.filePath("front.png"), "-map", "0", "-map", "1", "-c:v", "png",
+                                              "-disposition:v", "attached_pic", d.filePath(name)}));
+    QVERIFY(makeTone(d.filePath("plain.wav"), 1.0, 2));
+    c->outlets().cmbJobs->setCurrentIndex(jobs - 1);
+    c->startnow({d.filePath("tagged.ogg"), d.filePath("cover.mp3"), d.filePath("cover.flac"), d.filePath("plain.wav")});
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+    const auto dump = [&](const QString& name) {
+        QByteArray err;
+        runEncoder({"-v", "info", "-i", d.filePath("Converted/" + name)}, &err);
+        return QString::fromUtf8(err);
+    };
+    const QString tags = dump("tagged.mp3");
+    for (const char* tag : {"title           : T", "artist          : A", "album           : L"})
+        QVERIFY2(tags.contains(tag), qPrintable(tags));
+    for (const char* name : {"cover.mp3", "cover 1.mp3"})
+        QVERIFY2(dump(name).contains("(attached pic)"), name);
+    QVERIFY(!dump("plain.mp3").contains("Video:"));
+    // A file without stream tags or a picture gets exactly the usual arguments.
+    if (jobs == 1)
+        QCOMPARE(engine::splitArguments(c->outlets().textSource->text()),
+                 (QStringList{platform::pathForResource("ffmpeg"), "-y", "-i", d.filePath("plain.wav"), "-map_metadata", "0",
+                              "-id3v2_version", "3", "-ab", "192k", "-ar", "44100", "-ac", "2", "-vn",
+                              d.filePath("Converted/plain.mp3")}));
+}
+
+void BatchTest::opusAndRefusedChoices()
+{
+    auto& ui = c->outlets();
+    ui.cmbFormat->setCurrentText("opus");
+    QCOMPARE(ui.cmbFormat->currentIndex(), 9); // after the formats there were before
+    ui.cmbRate->setCurrentText("22050");
+    ui.cmbbr->setCurrentText("128");
+    QVERIFY(ui.lblOpusRate->text().contains("48000 Hz"));
+    QVERIFY(ui.lblRefused->text().isEmpty());
+    // A tone, on which the encoder spends about the bits it is given.
+    QVERIFY(makeTone(path("tone.wav"), 5.0, 2));
+    c->startnow({path("tone.wav")});
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+    const AudioInfo info = probeAudio(path("Converted/tone.opus"));
+    QVERIFY(info.ok);
+    QCOMPARE(info.codec, QStringLiteral("opus"));
+    QCOMPARE(info.rate, 48000);
+    const double kbits = QFileInfo(path("Converted/tone.opus")).size() * 8.0 / 5.0 / 1000.0;
+    QVERIFY2(kbits > 100 && kbits < 160, qPrintable(QString::number(kbits)));
+    // A combination the encoder refuses is said before the batch, and still tried.
+    ui.cmbFormat->setCurrentText("ogg");
+    QVERIFY(ui.lblOpusRate->text().isEmpty());
+    ui.cmbChannel->setCurrentIndex(0);
+    QCOMPARE(ui.lblRefused->text(),
+             QStringLiteral("The encoder does not take ogg mono at 22050 Hz above 64 kbit/s: every file would fail."));
+    c->startnow({path("c.flac")});
+    QVERIFY(waitForAlerts(2));
+    QVERIFY(dialogs->alerts[1].informative.contains(path("c.flac") + ": failed with result code 1"));
+    ui.cmbbr->setCurrentText("64");
+    QVERIFY(ui.lblRefused->text().isEmpty());
+    QFile::remove(path("tone.wav"));
 }
 
 QTEST_MAIN(BatchTest)

@@ -418,10 +418,13 @@ void EngineTest::wholeBatchWithCoreOnly()
     list.close();
     const QStringList files{d.filePath("a.wav"), d.filePath("notes.txt"), d.filePath("c.flac"), d.filePath("self.m3u8")};
     RecordingHost host;
-    BatchSetup setup{files, {}, jobs, {"mp3", "192", "44100", 1, kOriginalFolder, {}},
-                     [](const QStringList& args) {
+    BatchSetup setup{.files = files,
+                     .jobs = jobs,
+                     .settings = {"mp3", "192", "44100", 1, kOriginalFolder, {}},
+                     .makeRunner = [](const QStringList& args) {
                          return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, args, nullptr);
-                     }, 10};
+                     },
+                     .skipPauseMs = 10};
     Batch batch(setup, &host);
     host.batch = &batch;
     batch.start();

@@ -87,7 +87,8 @@ BannerController::BannerController()
     // What a view hides keeps its place, so nothing else moves between views.
     for (QWidget* w : std::initializer_list<QWidget*>{
              ui_.lblFormat, ui_.cmbFormat, ui_.lblSize, ui_.cmbbr, ui_.lblPX, ui_.cmbRate, ui_.cmbChannel, ui_.lblrate,
-             ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs, ui_.cmbOutput, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.pb}) {
+             ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs, ui_.lblOpusRate, ui_.lblRefused, ui_.cmbOutput,
+             ui_.chkKeepFolders, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.pb}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
@@ -96,6 +97,10 @@ BannerController::BannerController()
     connect(ui_.lblWeb, &QPushButton::clicked, this, [this] { lblWebClick(ui_.lblWeb); });
     connect(ui_.cmbOutput, &QComboBox::activated, this, [this] { cmbOutputAction(ui_.cmbOutput); });
     followOutputChoice(ui_.cmbOutput, ui_.txtOutputPath);
+    // What the chosen combination means is said as soon as it is chosen.
+    for (QComboBox* box : {ui_.cmbFormat, ui_.cmbbr, ui_.cmbRate, ui_.cmbChannel})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { showChoiceNotes(); });
+    ui_.lblRefused->setMinimumHeight(ui_.lblRefused->fontMetrics().lineSpacing()); // its line is kept, also empty
 }
 
 BannerController::~BannerController()
@@ -149,6 +154,21 @@ void BannerController::restoreSettings()
     if (auto text = settings::echoAndRead(settings::folderFilePath()))
         showFolder = settings::showFolderFromText(*text);
     ui_.cmbJobs->setCurrentIndex(settings::readJobs(maxJobs()) - 1);
+    ui_.chkKeepFolders->setChecked(settings::readKeepFolders());
+    showChoiceNotes();
+}
+
+void BannerController::showChoiceNotes()
+{
+    const QString format = ui_.cmbFormat->currentText();
+    const bool opus = format == engine::kOpus;
+    ui_.lblOpusRate->setText(opus ? QStringLiteral("opus converts at %1 Hz, whatever the sample rate box says")
+                                        .arg(engine::kOpusRate)
+                                  : QString());
+    const auto refused = engine::refusedCombination(format, ui_.cmbbr->currentText().toInt(),
+                                                    (opus ? engine::kOpusRate : ui_.cmbRate->currentText()).toInt(),
+                                                    ui_.cmbChannel->currentIndex() + 1);
+    ui_.lblRefused->setText(refused.value_or(QString()));
 }
 
 bool BannerController::applicationShouldTerminateAfterLastWindowClosed()
@@ -156,6 +176,7 @@ bool BannerController::applicationShouldTerminateAfterLastWindowClosed()
     settings::saveSelections(settings::formatSelections(ui_.cmbFormat->currentIndex(), ui_.cmbbr->currentIndex(),
                                                         ui_.cmbRate->currentIndex(), ui_.cmbChannel->currentIndex()));
     settings::saveJobs(std::max(1, ui_.cmbJobs->currentIndex() + 1));
+    settings::saveKeepFolders(ui_.chkKeepFolders->isChecked());
     return true;
 }
 
@@ -166,11 +187,12 @@ int BannerController::maxJobs()
 
 // ---- batch start -----------------------------------------------------------
 
-void BannerController::startnow(const QStringList& files, const QSet<qsizetype>& inexactNames)
+void BannerController::startnow(const QStringList& files, const QSet<qsizetype>& inexactNames,
+                                const QStringList& subfolders)
 {
     if (!chooseOutputFolder())
         return;
-    batchStart(files, inexactNames);
+    batchStart(files, inexactNames, subfolders);
 }
 
 void BannerController::pickAndStart()
@@ -186,7 +208,7 @@ void BannerController::collectAndStart(const QList<QByteArray>& dropped)
         this, [dropped] { return engine::collectInputs(dropped); },
         [this](const engine::CollectedInputs& files) {
             collecting_ = false;
-            startnow(files.paths, files.inexact);
+            startnow(files.paths, files.inexact, files.subfolders);
         });
 }
 
@@ -236,20 +258,23 @@ bool BannerController::encoderUnusable(const QString& encoder, const QString& wh
     return true;
 }
 
-void BannerController::batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames)
+void BannerController::batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames,
+                                  const QStringList& subfolders)
 {
     if (encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg"))))
         return;
     convertfiles = files;
     // The settings controls are hidden while the batch runs: every file gets the
     // choices made now.
-    engine::BatchSetup setup{files,
-                             inexactNames,
-                             std::max(1, ui_.cmbJobs->currentIndex() + 1),
-                             engine::ConversionSettings{ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
-                                                        ui_.cmbRate->currentText(), ui_.cmbChannel->currentIndex(),
-                                                        ui_.cmbOutput->currentText(), ui_.txtOutputPath->text()},
-                             runnerFactory_};
+    engine::BatchSetup setup{.files = files,
+                             .inexact = inexactNames,
+                             .subfolders = subfolders,
+                             .jobs = std::max(1, ui_.cmbJobs->currentIndex() + 1),
+                             .settings = {ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
+                                          ui_.cmbRate->currentText(), ui_.cmbChannel->currentIndex(),
+                                          ui_.cmbOutput->currentText(), ui_.txtOutputPath->text(),
+                                          ui_.chkKeepFolders->isChecked()},
+                             .makeRunner = runnerFactory_};
     batch_.reset(new engine::Batch(std::move(setup), this));
     batch_->start();
 }
@@ -615,9 +640,10 @@ void BannerController::consoleFontReset()
 
 void BannerController::setSettingsVisible(bool visible)
 {
-    // The ten in their fixed order, then how many files at once.
-    QWidget* controls[] = {ui_.lblFormat, ui_.cmbFormat, ui_.lblSize,  ui_.cmbbr,   ui_.lblPX,  ui_.cmbRate,
-                           ui_.cmbChannel, ui_.lblrate, ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs};
+    // The ten in their fixed order, then how many files at once and what the choices mean.
+    QWidget* controls[] = {ui_.lblFormat,  ui_.cmbFormat, ui_.lblSize,    ui_.cmbbr,       ui_.lblPX,
+                           ui_.cmbRate,    ui_.cmbChannel, ui_.lblrate,   ui_.lblHz,       ui_.lblChannel,
+                           ui_.lblJobs,    ui_.cmbJobs,   ui_.lblOpusRate, ui_.lblRefused};
     for (QWidget* w : controls)
         w->setVisible(visible);
 }
@@ -639,6 +665,7 @@ void BannerController::preparingView()
     progressSign = true;
     setSettingsVisible(false);
     ui_.cmbOutput->hide();
+    ui_.chkKeepFolders->hide();
     ui_.lblOutputPath->hide();
     ui_.pbBar->hide();
     ui_.lblpb->show();
@@ -663,6 +690,7 @@ void BannerController::runningView()
     progressSign = true;
     setSettingsVisible(false);
     ui_.cmbOutput->hide();
+    ui_.chkKeepFolders->hide();
     ui_.lblOutputPath->hide();
     ui_.lblpb->show();
     ui_.lblPbNow->show();
@@ -675,6 +703,7 @@ void BannerController::idleView()
     progressSign = false;
     setSettingsVisible(true);
     ui_.cmbOutput->show();
+    ui_.chkKeepFolders->show();
     ui_.lblOutputPath->show();
     ui_.pbBar->hide();
     ui_.lblpb->hide();

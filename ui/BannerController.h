@@ -32,7 +32,9 @@ public:
 
     // Batch start.
     // inexactNames: indexes of files whose true names text cannot hold (see engine::collectInputs).
-    void startnow(const QStringList& files, const QSet<qsizetype>& inexactNames = {});
+    // subfolders: for each file, where it came from below a dropped folder.
+    void startnow(const QStringList& files, const QSet<qsizetype>& inexactNames = {},
+                  const QStringList& subfolders = {});
     // The file picker of a click on the door, then startnow with the picked files.
     void pickAndStart();
     // Dropped paths (the system's bytes): their files are collected off the window's
@@ -94,7 +96,7 @@ public:
     static QIcon applicationIcon();
 
 private:
-    void batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames);
+    void batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames, const QStringList& subfolders);
     bool loaded() const { return batch_ && !batch_->ended(); }
     void showTitle();
     void startProgressTimer();
@@ -102,6 +104,8 @@ private:
     void showBatchProgress();
     bool chooseOutputFolder();
     void restoreSettings();
+    // Beside and under the boxes: opus's own rate, a combination the encoder refuses.
+    void showChoiceNotes();
     // A file that never reached the encoder's conversion: its console line is written.
     void endOfFileNotRun();
     // Alerts and answers true when the encoder is missing or cannot run.
