@@ -159,6 +159,7 @@ struct BenchDialogs : ModalDialogs {
     }
     std::optional<QStringList> pickFiles(const QString&) override { return std::nullopt; }
     std::optional<QUrl> pickFolder(const QString&) override { return std::nullopt; }
+    std::optional<QString> pickInputFolder(const QString&) override { return std::nullopt; }
 };
 
 struct Window {

@@ -20,6 +20,7 @@ struct ScriptedDialogs : ModalDialogs {
     std::deque<int> alertAnswers;              // default 1000
     std::deque<std::optional<QUrl>> folders;   // default: cancel
     std::deque<std::optional<QStringList>> files;
+    std::deque<std::optional<QString>> inputFolders; // default: cancel
     QStringList panelTitles;
     std::function<void()> duringAlert;
     std::function<void()> alerted; // after an alert was answered
@@ -45,6 +46,16 @@ struct ScriptedDialogs : ModalDialogs {
             return std::nullopt;
         auto f = folders.front();
         folders.pop_front();
+        return f;
+    }
+    std::optional<QString> pickInputFolder(const QString& title) override
+    {
+        panelTitles << title;
+        if (inputFolders.empty())
+            return std::nullopt;
+        std::optional<QString> f;
+        f.swap(inputFolders.front());
+        inputFolders.pop_front();
         return f;
     }
     std::optional<QStringList> pickFiles(const QString& title) override

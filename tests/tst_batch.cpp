@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QTreeView>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +48,7 @@ private slots:
     void tagsAndCoverKept_data();
     void tagsAndCoverKept();
     void opusAndRefusedChoices();
+    void timeLeftFalls();
 };
 
 void BatchTest::initTestCase()
@@ -187,7 +189,7 @@ void BatchTest::launchExceptionOnLastFileShowsNoAlert()
 
 void BatchTest::titleAndAlertNameEachFile()
 {
-    // One of each: converted, not audio, left out, stopped.
+    // One of each: converted, not audio, left out, failed, stopped.
     QTemporaryDir d;
     QVERIFY(QFile::copy(path("c.flac"), d.filePath("ok.flac")));
     QVERIFY(QFile::copy(path("notes.txt"), d.filePath("notes.txt")));
@@ -196,30 +198,69 @@ void BatchTest::titleAndAlertNameEachFile()
     QVERIFY(QDir(d.path()).mkdir("blocked"));
     QVERIFY(QFile::copy(path("c.flac"), d.filePath("blocked/bad.flac")));
     QFile(d.filePath("blocked/Converted")).open(QIODevice::WriteOnly);
+    // Audio in a coding the encoder knows by its number only: it reads it, and cannot decode it.
+    QVERIFY(makeTone(d.filePath("odd.wav")));
+    QFile odd(d.filePath("odd.wav"));
+    QVERIFY(odd.open(QIODevice::ReadWrite) && odd.seek(20) && odd.write("\x34\x12", 2) == 2);
+    odd.close();
     QVERIFY(makeTone(d.filePath("long.wav"), 300.0, 2));
     auto& ui = c->outlets();
     QStringList titles;
-    QObject::connect(c->mainWindow(), &QWidget::windowTitleChanged, [&](const QString& t) { titles << t; });
+    // The time left may join the title; the files' order is what is checked here.
+    QObject::connect(c->mainWindow(), &QWidget::windowTitleChanged, [&](const QString& t) {
+        const QString name = t.section(QStringLiteral(" — about "), 0, 0);
+        if (titles.isEmpty() || titles.last() != name)
+            titles << name;
+    });
     bool converting = false;
     QObject::connect(ui.errorOutlet, &QPlainTextEdit::textChanged,
                      [&] { converting = converting || ui.errorOutlet->toPlainText().contains("long.wav"); });
-    const QStringList inputs{d.filePath("ok.flac"), d.filePath("notes.txt"), d.filePath("fifo.wav"),
-                             d.filePath("blocked/bad.flac"), d.filePath("long.wav")};
+    const QStringList inputs{d.filePath("ok.flac"),          d.filePath("notes.txt"), d.filePath("fifo.wav"),
+                             d.filePath("blocked/bad.flac"), d.filePath("odd.wav"),   d.filePath("long.wav")};
     c->startnow(inputs);
     QVERIFY(QTest::qWaitFor([&] { return converting; }, 60000));
-    QCOMPARE(c->mainWindow()->windowTitle(), QString("Qelvanto — 5 of 5 — long.wav"));
+    QCOMPARE(c->mainWindow()->windowTitle().section(" — about ", 0, 0), QString("Qelvanto — 6 of 6 — long.wav"));
+    // The list takes the band the hidden settings leave.
+    QVERIFY(c->listView()->isVisible());
+    QVERIFY(c->listView()->geometry().bottom() < ui.txtOutputPath->mapTo(ui.centralwidget, QPoint()).y());
     ui.runButton->click();
     QVERIFY(waitForAlerts(1));
-    QCOMPARE(titles, (QStringList{"Qelvanto — 1 of 5 — ok.flac", "Qelvanto — 2 of 5 — notes.txt",
-                                  "Qelvanto — 3 of 5 — fifo.wav", "Qelvanto — 4 of 5 — bad.flac",
-                                  "Qelvanto — 5 of 5 — long.wav", "Qelvanto"}));
+    QCOMPARE(titles, (QStringList{"Qelvanto — 1 of 6 — ok.flac", "Qelvanto — 2 of 6 — notes.txt",
+                                  "Qelvanto — 3 of 6 — fifo.wav", "Qelvanto — 4 of 6 — bad.flac",
+                                  "Qelvanto — 5 of 6 — odd.wav", "Qelvanto — 6 of 6 — long.wav", "Qelvanto"}));
+    const QString decoder = "Decoder (codec none) not found for input stream #0:0";
+    const QString blocked = d.filePath("blocked/Converted") + ", where its Converted folder goes, is not a folder";
     QCOMPARE(dialogs->alerts[0].informative,
-             "Conversion Completed.\n2 of 5 files failed; the console has the details.\n1 of 5 files were stopped.\n"
+             "Conversion Completed.\n3 of 6 files failed; the console has the details.\n1 of 6 files were stopped.\n"
              "1 file was not audio and was skipped.\n\n"
                  + d.filePath("fifo.wav") + ": left out: it is a FIFO, not a regular file\n"
-                 + d.filePath("blocked/bad.flac") + ": left out: " + d.filePath("blocked/Converted")
-                 + ", where its Converted folder goes, is not a folder\n"
+                 + d.filePath("blocked/bad.flac") + ": left out: " + blocked + "\n"
+                 + d.filePath("odd.wav") + ": failed with result code 1: " + decoder + "\n"
                  + d.filePath("long.wav") + ": stopped");
+    // Every file's row: what became of it and where it went; it stays after the alert, below the console.
+    const QStringList rows{"ok.flac|Converted|" + d.filePath("Converted/ok.mp3"),
+                           "notes.txt|Not audio|",
+                           "fifo.wav|Left out: it is a FIFO, not a regular file|",
+                           "bad.flac|Left out: " + blocked + "|",
+                           "odd.wav|Failed: " + decoder + "|",
+                           "long.wav|Stopped|"};
+    const auto shown = [&] {
+        QStringList got;
+        const QAbstractItemModel* m = c->listView()->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            got << m->index(r, 0).data().toString() + "|" + m->index(r, 1).data().toString() + "|"
+                       + m->index(r, 2).data().toString();
+        return got;
+    };
+    QCOMPARE(shown(), rows);
+    QCOMPARE(c->listView()->model()->index(0, 0).data(Qt::ToolTipRole).toString(), d.filePath("ok.flac"));
+    QVERIFY(c->listView()->isVisible());
+    QVERIFY(c->listView()->geometry().top() > ui.textOutlet->geometry().bottom());
+    // The next batch replaces it.
+    c->startnow({path("c.flac")});
+    QCOMPARE(c->listView()->model()->rowCount(), 1);
+    QVERIFY(waitForAlerts(2));
+    QCOMPARE(shown(), QStringList{"c.flac|Converted|" + path("Converted/c.mp3")});
 }
 
 void BatchTest::twoFilesAtOnce()
@@ -714,6 +755,31 @@ void BatchTest::opusAndRefusedChoices()
     ui.cmbbr->setCurrentText("64");
     QVERIFY(ui.lblRefused->text().isEmpty());
     QFile::remove(path("tone.wav"));
+}
+
+void BatchTest::timeLeftFalls()
+{
+    // A stand-in encoder: a 60 s file, converted at the pace of the clock.
+    QTemporaryDir fake;
+    QVERIFY(installEncoderScript(fake, "if [ $# -eq 3 ]; then " + standInProbe("00:01:00.00")
+                                           + " exit 1; fi\ni=0; while [ $i -lt 240 ]; do"
+                                             " printf 'size=       1kB time=00:00:%02d.%02d bitrate= 1.0kbits/s speed=   1x    \\r'"
+                                             " $((i / 4)) $((i % 4 * 25)) >&2; sleep 0.25; i=$((i + 1)); done\n"));
+    auto& ui = c->outlets();
+    c->startnow({path("c.flac")});
+    // Nothing until an estimate can be made; then one that falls.
+    QVERIFY(QTest::qWaitFor([&] { return ui.lblTimeLeft->isVisible(); }, 20000));
+    const auto seconds = [&] {
+        const QString t = ui.lblTimeLeft->text();
+        return t.section(' ', 1, 1).toInt() * (t.contains(" min ") ? 60 : 1);
+    };
+    const int first = seconds();
+    QVERIFY2(first > 30 && first <= 60, qPrintable(ui.lblTimeLeft->text()));
+    QVERIFY(c->mainWindow()->windowTitle().endsWith(" — " + ui.lblTimeLeft->text()));
+    QVERIFY(QTest::qWaitFor([&] { return seconds() < first; }, 20000));
+    c->stopTask(nullptr);
+    QVERIFY(waitForAlerts(1));
+    QVERIFY(!ui.lblTimeLeft->isVisible());
 }
 
 QTEST_MAIN(BatchTest)

@@ -4,6 +4,7 @@
 #include "WindowSupport.h"
 
 #include "MainWindow.h"
+#include "NSCImageView.h"
 #include "ui/BannerController.h"
 #include "ui/DesktopIntegration.h"
 #include "engine/InputCollection.h"
@@ -15,6 +16,7 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -274,8 +276,32 @@ void InputTest::keyboardAndScreenReader()
     }
     QAccessibleInterface* door = QAccessible::queryAccessibleInterface(ui.imgView);
     QCOMPARE(door->role(), QAccessible::Button);
+    // The press returns at once; the picker comes on the next pass of the event loop.
     door->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(dialogs->panelTitles.size(), 4);
+    QCOMPARE(dialogs->panelTitles.size(), 3);
+    QTRY_COMPARE(dialogs->panelTitles.size(), 4);
+
+    // A folder from the keyboard, collected as a dropped one: Ctrl+Shift+O, or the
+    // door's second action.
+    touch("keys/sub/k.txt");
+    dialogs->inputFolders = {dir.filePath("keys")};
+    QTest::keyClick(ui.cmbRate, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(dialogs->panelTitles.last(), QStringLiteral("Select Folder"));
+    QTRY_COMPARE(dialogs->alerts.size(), 1);
+    QCOMPARE(c.convertFiles(), QStringList{dir.filePath("keys") + "/sub/k.txt"});
+    QVERIFY(door->actionInterface()->actionNames().contains(NSCImageView::kAddFolderAction));
+    door->actionInterface()->doAction(NSCImageView::kAddFolderAction);
+    QTRY_COMPARE(dialogs->panelTitles.size(), 6);
+    // While an alert or a panel is up, the door takes nothing, not even from a screen reader.
+    QDialog alert(c.mainWindow());
+    alert.setModal(true);
+    alert.show();
+    for (const QString& action : {QAccessibleActionInterface::pressAction(), NSCImageView::kAddFolderAction})
+        door->actionInterface()->doAction(action);
+    ui.imgView->mouseUp();
+    ui.imgView->addFolder();
+    QCoreApplication::processEvents();
+    QCOMPARE(dialogs->panelTitles.size(), 6);
 }
 
 QByteArray InputTest::runProgram(const QString& home)

@@ -1,6 +1,8 @@
 #include "BannerController.h"
 
 #include "MainWindow.h"
+#include "BatchListModel.h"
+#include "DesktopIntegration.h"
 #include "WindowSetup.h"
 #include "app/Settings.h"
 #include "engine/CommandLine.h"
@@ -25,6 +27,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QThread>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QTimer>
 
 BannerController* sharedBannerController = nullptr;
@@ -87,8 +91,8 @@ BannerController::BannerController()
     // What a view hides keeps its place, so nothing else moves between views.
     for (QWidget* w : std::initializer_list<QWidget*>{
              ui_.lblFormat, ui_.cmbFormat, ui_.lblSize, ui_.cmbbr, ui_.lblPX, ui_.cmbRate, ui_.cmbChannel, ui_.lblrate,
-             ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs, ui_.lblOpusRate, ui_.lblRefused, ui_.cmbOutput,
-             ui_.chkKeepFolders, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.pb}) {
+             ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs, ui_.lblOpusRate, ui_.lblRefused, ui_.lblHint, ui_.cmbOutput,
+             ui_.chkKeepFolders, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.lblTimeLeft, ui_.pb}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
@@ -101,6 +105,35 @@ BannerController::BannerController()
     for (QComboBox* box : {ui_.cmbFormat, ui_.cmbbr, ui_.cmbRate, ui_.cmbChannel})
         connect(box, &QComboBox::currentIndexChanged, this, [this] { showChoiceNotes(); });
     ui_.lblRefused->setMinimumHeight(ui_.lblRefused->fontMetrics().lineSpacing()); // its line is kept, also empty
+    // Ctrl+Shift+O picks a folder, refused like a click while busy.
+    auto* openFolder = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), mainWindow_);
+    connect(openFolder, &QShortcut::activated, this, [this] { ui_.imgView->addFolder(); });
+
+    listModel_ = new BatchListModel(this);
+    listView_ = new QTreeView(mainWindow_->centralWidget());
+    listView_->setObjectName(QStringLiteral("lstFiles"));
+    listView_->setModel(listModel_);
+    listView_->setRootIsDecorated(false);
+    listView_->setUniformRowHeights(true); // thousands of rows stay smooth
+    listView_->setAlternatingRowColors(true);
+    listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listView_->setAccessibleName(QStringLiteral("Files of the batch"));
+    listView_->setAccessibleDescription(
+        QStringLiteral("Each file of the batch, what became of it and where it was saved; Enter shows a converted "
+                       "file in the file manager"));
+    listView_->header()->setStretchLastSection(true);
+    listView_->header()->setSectionResizeMode(BatchListModel::Name, QHeaderView::Interactive);
+    listView_->setColumnWidth(BatchListModel::Name, 180);
+    listView_->setColumnWidth(BatchListModel::State, 150);
+    listView_->hide();
+    // Enter and a double click alike.
+    connect(listView_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (const QString output = listModel_->convertedOutput(index.row()); !output.isEmpty())
+            showInFileManager(output);
+    });
+    QWidget::setTabOrder(ui_.runButton, listView_);
+    QWidget::setTabOrder(listView_, ui_.textOutlet);
 }
 
 BannerController::~BannerController()
@@ -212,6 +245,45 @@ void BannerController::collectAndStart(const QList<QByteArray>& dropped)
         });
 }
 
+void BannerController::pickFolderAndStart()
+{
+    if (auto folder = dialogs_->pickInputFolder(QStringLiteral("Select Folder")))
+        collectAndStart({QFile::encodeName(*folder)});
+}
+
+void BannerController::placeList(bool inBand)
+{
+    ui_.controlGrid->removeWidget(listView_);
+    ui_.rootLayout->removeWidget(listView_);
+    if (inBand) {
+        // It takes only the room the hidden rows leave, never more.
+        listView_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        listView_->setMinimumHeight(0);
+        listView_->setMaximumHeight(QWIDGETSIZE_MAX);
+        ui_.controlGrid->addWidget(listView_, 0, 0, 4, ui_.controlGrid->columnCount());
+    } else {
+        const int rows = 6;
+        listView_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        listView_->setFixedHeight(listView_->header()->sizeHint().height()
+                                  + rows * listView_->fontMetrics().lineSpacing() * 3 / 2 + 2 * listView_->frameWidth());
+        ui_.rootLayout->insertWidget(ui_.rootLayout->indexOf(ui_.textOutlet) + 1, listView_);
+    }
+    listView_->show();
+}
+
+void BannerController::batchTick()
+{
+    listModel_->refresh();
+    if (const auto left = batch_->secondsLeft()) {
+        ui_.lblTimeLeft->setText(engine::timeLeftText(*left));
+        ui_.lblTimeLeft->setVisible(!ui_.pbBar->isHidden());
+    } else {
+        ui_.lblTimeLeft->hide();
+    }
+    if (loaded())
+        showTitle();
+}
+
 bool BannerController::chooseOutputFolder()
 {
     if (ui_.cmbOutput->currentText() == engine::kOriginalFolder)
@@ -276,6 +348,9 @@ void BannerController::batchStart(const QStringList& files, const QSet<qsizetype
                                           ui_.chkKeepFolders->isChecked()},
                              .makeRunner = runnerFactory_};
     batch_.reset(new engine::Batch(std::move(setup), this));
+    listModel_->setBatch(batch_.get());
+    placeList(true);
+    connect(batch_.get(), &engine::Batch::progressed, this, &BannerController::batchTick);
     batch_->start();
 }
 
@@ -320,10 +395,16 @@ void BannerController::showTitle()
     QStringList names;
     for (const engine::Journey* j : batch_->running())
         names << engine::lastPathComponent(j->input());
-    mainWindow_->setWindowTitle(QStringLiteral("Qelvanto — %1 of %2 — %3")
-                                    .arg(finishedFileCount() + 1)
-                                    .arg(getFileCount())
-                                    .arg(names.join(QStringLiteral(", "))));
+    // Between two files (the pause after a skipped one) the title keeps the last.
+    if (names.isEmpty())
+        return;
+    QString title = QStringLiteral("Qelvanto — %1 of %2 — %3")
+                        .arg(finishedFileCount() + 1)
+                        .arg(getFileCount())
+                        .arg(names.join(QStringLiteral(", ")));
+    if (const auto left = batch_->secondsLeft())
+        title += QStringLiteral(" — ") + engine::timeLeftText(*left);
+    mainWindow_->setWindowTitle(title);
 }
 
 void BannerController::journeyPreparing(engine::Journey*)
@@ -462,6 +543,17 @@ void BannerController::endOfFileNotRun()
 
 void BannerController::batchEnded(engine::BatchEnd end)
 {
+    listModel_->refresh();
+    ui_.lblTimeLeft->hide();
+    placeList(false);
+    // Someone busy elsewhere hears of the end; the alert below stays as it is.
+    if (!mainWindow_->isActiveWindow() && end != engine::BatchEnd::Abandoned) {
+        const qsizetype converted = report().count(engine::Outcome::Converted);
+        const QString summary = QStringLiteral("Qelvanto: %1 of %2 files converted").arg(converted).arg(batch_->size());
+        const QString body = report().alertText(batch_->size()).section(QStringLiteral("\n\n"), 0, 0);
+        // The bus may be slow to answer; the window does not wait for it.
+        engine::fileWorkPool()->start([summary, body] { notifyDesktop(summary, body); });
+    }
     switch (end) {
     case engine::BatchEnd::NoFileLeft:
         endBatchOfConvert();
@@ -643,7 +735,7 @@ void BannerController::setSettingsVisible(bool visible)
     // The ten in their fixed order, then how many files at once and what the choices mean.
     QWidget* controls[] = {ui_.lblFormat,  ui_.cmbFormat, ui_.lblSize,    ui_.cmbbr,       ui_.lblPX,
                            ui_.cmbRate,    ui_.cmbChannel, ui_.lblrate,   ui_.lblHz,       ui_.lblChannel,
-                           ui_.lblJobs,    ui_.cmbJobs,   ui_.lblOpusRate, ui_.lblRefused};
+                           ui_.lblJobs,    ui_.cmbJobs,   ui_.lblOpusRate, ui_.lblRefused, ui_.lblHint};
     for (QWidget* w : controls)
         w->setVisible(visible);
 }
@@ -708,6 +800,7 @@ void BannerController::idleView()
     ui_.pbBar->hide();
     ui_.lblpb->hide();
     ui_.lblPbNow->hide();
+    ui_.lblTimeLeft->hide();
 }
 
 void BannerController::stopButton()

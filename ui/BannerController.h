@@ -15,8 +15,10 @@
 #include <functional>
 #include <memory>
 
+class BatchListModel;
 class MainWindow;
 class QTimer;
+class QTreeView;
 
 // Controller of the main window and application delegate: starts batches and
 // applies the window's views at the batch's and the journeys' events.
@@ -40,6 +42,8 @@ public:
     // Dropped paths (the system's bytes): their files are collected off the window's
     // thread, then startnow with them. Input is refused meanwhile.
     void collectAndStart(const QList<QByteArray>& dropped);
+    // The folder picker ("Select Folder"), then its files as a dropped folder's.
+    void pickFolderAndStart();
     void timerFired(QTimer* timer);
     static qint64 secondsForTimeString(const QString& text);
     void stopTask(QObject* sender);
@@ -82,6 +86,9 @@ public:
     // The batch that runs or ran last; what became of each of its files.
     const engine::Batch* batch() const { return batch_.get(); }
     const engine::BatchReport& report() const;
+    // The list of the batch's files: its model and its view.
+    BatchListModel* listModel() const { return listModel_; }
+    QTreeView* listView() const { return listView_; }
     // The error view shows at most this much of the latest chunk: its end.
     static constexpr qsizetype kErrorViewMost = 8192;
     static inline const QString kWindowTitle = QStringLiteral("Qelvanto");
@@ -99,6 +106,11 @@ private:
     void batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames, const QStringList& subfolders);
     bool loaded() const { return batch_ && !batch_->ended(); }
     void showTitle();
+    // Once a second while a batch runs: the list's rows, the time left.
+    void batchTick();
+    // During a batch the list takes the band the hidden settings leave; after it,
+    // it stays in sight below the console until the next batch.
+    void placeList(bool inBand);
     void startProgressTimer();
     void stopProgressTimer();
     void showBatchProgress();
@@ -164,6 +176,8 @@ private:
     std::unique_ptr<engine::Batch, DeleteLater> batch_;
     bool errorViewBeginsForeign_ = false; // the error view's text begins inside a dumped tag
     QTimer* progressTimer_ = nullptr;
+    BatchListModel* listModel_ = nullptr;
+    QTreeView* listView_ = nullptr;
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
 };
 

@@ -45,3 +45,15 @@ std::optional<QUrl> WidgetDialogs::pickFolder(const QString& title)
         return std::nullopt;
     return dialog.selectedUrls().first();
 }
+
+std::optional<QString> WidgetDialogs::pickInputFolder(const QString& title)
+{
+    QFileDialog dialog(parent_, title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    dialog.setOption(QFileDialog::ReadOnly, true); // picking what to convert makes no folders
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}

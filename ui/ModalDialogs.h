@@ -17,6 +17,8 @@ public:
     virtual std::optional<QStringList> pickFiles(const QString& title) = 0;
     // One folder picked in an open panel (a file URL); none when cancelled.
     virtual std::optional<QUrl> pickFolder(const QString& title) = 0;
+    // One folder to convert, picked in an open panel that makes no folders; none when cancelled.
+    virtual std::optional<QString> pickInputFolder(const QString& title) = 0;
 };
 
 // The real dialogs: message boxes and file dialogs over the given window.
@@ -26,6 +28,7 @@ public:
     int runAlert(const QString& message, const QString& informative, const QStringList& buttons) override;
     std::optional<QStringList> pickFiles(const QString& title) override;
     std::optional<QUrl> pickFolder(const QString& title) override;
+    std::optional<QString> pickInputFolder(const QString& title) override;
 
 private:
     QWidget* parent_;

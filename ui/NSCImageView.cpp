@@ -5,6 +5,8 @@
 #include "platform/Log.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QTimer>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -43,11 +45,16 @@ bool loaded()
 class DoorAccessible : public QAccessibleWidget {
 public:
     explicit DoorAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override { return {pressAction(), NSCImageView::kAddFolderAction}; }
+    // The picker comes on the next pass of the event loop: a screen reader's call
+    // returns at once instead of waiting for the picker to close.
     void doAction(const QString& name) override
     {
+        auto* door = static_cast<NSCImageView*>(widget());
         if (name == pressAction())
-            static_cast<NSCImageView*>(widget())->mouseUp();
+            QTimer::singleShot(0, door, &NSCImageView::mouseUp);
+        else if (name == NSCImageView::kAddFolderAction)
+            QTimer::singleShot(0, door, &NSCImageView::addFolder);
     }
 };
 
@@ -172,9 +179,23 @@ void NSCImageView::mouseReleaseEvent(QMouseEvent* event)
         mouseUp();
 }
 
+namespace {
+// Input is refused while a batch is loaded, and while an alert or a panel is up.
+bool refusesInput()
+{
+    return !sharedBannerController || busy() || loaded() || QApplication::activeModalWidget();
+}
+} // namespace
+
+void NSCImageView::addFolder()
+{
+    if (!refusesInput())
+        sharedBannerController->pickFolderAndStart();
+}
+
 void NSCImageView::mouseUp()
 {
-    if (!sharedBannerController || busy() || loaded())
+    if (refusesInput())
         return;
     // The picker is reached through the controller's dialogs, so tests can answer it.
     sharedBannerController->pickAndStart();

@@ -18,9 +18,13 @@ public:
 
     // The drop itself, callable with any mime data: false when refused.
     bool performDragOperation(const class QMimeData* data);
-    // The click: the file picker, refused while a batch is loaded. Also Enter,
-    // Space, Ctrl+O and a screen reader's press.
+    // The click: the file picker, refused while a batch is loaded or an alert is
+    // up. Also Enter, Space, Ctrl+O and a screen reader's press.
     void mouseUp();
+    // The folder picker, refused the same way: Ctrl+Shift+O and a screen reader's
+    // second action.
+    void addFolder();
+    static inline const QString kAddFolderAction = QStringLiteral("Add folder");
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -1,0 +1,144 @@
+#include "BatchListModel.h"
+
+#include "engine/CommandLine.h"
+
+BatchListModel::BatchListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void BatchListModel::setBatch(const engine::Batch* batch)
+{
+    beginResetModel();
+    if (batch_)
+        disconnect(batch_, nullptr, this, nullptr);
+    batch_ = batch;
+    rows_.clear();
+    changed_.clear();
+    if (batch) {
+        rows_.resize(batch->size(), Row{QStringLiteral("Waiting"), {}});
+        connect(batch, &engine::Batch::fileChanged, this, [this](qsizetype index) { changed_.insert(index); });
+    }
+    endResetModel();
+}
+
+QString BatchListModel::stateText(const engine::Batch& batch, qsizetype index)
+{
+    switch (batch.state(index)) {
+    case engine::FileState::Waiting:
+        return QStringLiteral("Waiting");
+    case engine::FileState::Examining:
+        return QStringLiteral("Examining");
+    case engine::FileState::Converting: {
+        const engine::Journey* j = batch.journey(index);
+        if (!j || j->totalDuration() <= 0)
+            return QStringLiteral("Converting");
+        return QStringLiteral("Converting %1%")
+            .arg(std::clamp<qint64>(j->position() * 100 / j->totalDuration(), 0, 100));
+    }
+    case engine::FileState::Done:
+        break;
+    }
+    const engine::FileOutcome& o = *batch.outcome(index);
+    switch (o.outcome) {
+    case engine::Outcome::Converted:
+        return QStringLiteral("Converted");
+    case engine::Outcome::Failed:
+        return QStringLiteral("Failed: %1")
+            .arg(o.reason.isEmpty() ? QStringLiteral("result code %1").arg(o.resultCode) : o.reason);
+    case engine::Outcome::Stopped:
+        return QStringLiteral("Stopped");
+    case engine::Outcome::NotAudio:
+        return QStringLiteral("Not audio");
+    case engine::Outcome::LeftOut:
+    case engine::Outcome::Unreadable:
+        return QStringLiteral("Left out: %1").arg(o.reason);
+    }
+    return {};
+}
+
+BatchListModel::Row BatchListModel::rowFor(qsizetype index) const
+{
+    Row row{stateText(*batch_, index), {}};
+    // The output once chosen; one that did not convert is gone again.
+    if (const auto& o = batch_->outcome(index))
+        row.output = o->outcome == engine::Outcome::Converted ? o->output : QString();
+    else if (const engine::Journey* j = batch_->journey(index); j && j->converting())
+        row.output = j->output();
+    return row;
+}
+
+void BatchListModel::refresh()
+{
+    if (!batch_)
+        return;
+    QSet<qsizetype> rows = std::exchange(changed_, {});
+    for (const engine::Journey* j : batch_->running())
+        rows.insert(j->index());
+    for (qsizetype index : std::as_const(rows)) {
+        Row now = rowFor(index);
+        Row& shown = rows_[index];
+        if (now.state == shown.state && now.output == shown.output)
+            continue;
+        shown = std::move(now);
+        emit dataChanged(this->index(int(index), State), this->index(int(index), Output));
+    }
+}
+
+int BatchListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int BatchListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant BatchListModel::data(const QModelIndex& index, int role) const
+{
+    if (!batch_ || !index.isValid() || index.row() >= rows_.size())
+        return {};
+    const QString& input = batch_->files().at(index.row());
+    const Row& row = rows_.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case Name:
+            return engine::lastPathComponent(input);
+        case State:
+            return row.state;
+        case Output:
+            return row.output;
+        }
+        return {};
+    case Qt::ToolTipRole:
+        return index.column() == Output && !row.output.isEmpty() ? row.output : input;
+    case Qt::AccessibleTextRole:
+        // A screen reader hears the file and what became of it, on any cell.
+        return QStringLiteral("%1: %2").arg(engine::lastPathComponent(input), row.state);
+    case Qt::AccessibleDescriptionRole:
+        return row.output.isEmpty() ? input : QStringLiteral("%1, converted to %2").arg(input, row.output);
+    }
+    return {};
+}
+
+QVariant BatchListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Name:
+        return QStringLiteral("File");
+    case State:
+        return QStringLiteral("State");
+    case Output:
+        return QStringLiteral("Saved as");
+    }
+    return {};
+}
+
+QString BatchListModel::convertedOutput(int row) const
+{
+    if (!batch_ || row < 0 || row >= rows_.size())
+        return {};
+    const auto& o = batch_->outcome(row);
+    return o && o->outcome == engine::Outcome::Converted ? o->output : QString();
+}
