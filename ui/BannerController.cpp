@@ -261,12 +261,25 @@ void BannerController::placeList(bool inBand)
         listView_->setMinimumHeight(0);
         listView_->setMaximumHeight(QWIDGETSIZE_MAX);
         ui_.controlGrid->addWidget(listView_, 0, 0, 4, ui_.controlGrid->columnCount());
+        // The room it had below the console is given back.
+        if (listGrowth_ > 0 && mainWindow_->windowState() == Qt::WindowNoState)
+            mainWindow_->resize(mainWindow_->width(), mainWindow_->height() - listGrowth_);
+        listGrowth_ = 0;
     } else {
         const int rows = 6;
+        const int height = listView_->header()->sizeHint().height() + 2 * listView_->frameWidth()
+                         + rows * std::max(listView_->sizeHintForRow(0), listView_->fontMetrics().height() + 4);
         listView_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        listView_->setFixedHeight(listView_->header()->sizeHint().height()
-                                  + rows * listView_->fontMetrics().lineSpacing() * 3 / 2 + 2 * listView_->frameWidth());
+        listView_->setFixedHeight(height);
         ui_.rootLayout->insertWidget(ui_.rootLayout->indexOf(ui_.textOutlet) + 1, listView_);
+        // The window grows by the list, so that nothing above it moves; as far as
+        // the screen allows.
+        const QScreen* screen = mainWindow_->screen();
+        if (mainWindow_->windowState() == Qt::WindowNoState && screen) {
+            const int room = screen->availableGeometry().height() - mainWindow_->frameGeometry().height();
+            listGrowth_ = std::clamp(height + ui_.rootLayout->spacing(), 0, std::max(0, room));
+            mainWindow_->resize(mainWindow_->width(), mainWindow_->height() + listGrowth_);
+        }
     }
     listView_->show();
 }

@@ -178,6 +178,7 @@ private:
     QTimer* progressTimer_ = nullptr;
     BatchListModel* listModel_ = nullptr;
     QTreeView* listView_ = nullptr;
+    int listGrowth_ = 0; // how much the window grew to show the list below the console
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
 };
 

@@ -81,7 +81,12 @@ NSCImageView::NSCImageView(QWidget* parent) : QLabel(parent)
 void NSCImageView::showImageNamed(const QString& name)
 {
     imageName_ = name;
-    image_ = QPixmap(QStringLiteral(":/") + imageForPalette(name, palette()));
+    // Shown again after every file's start: the same picture is not drawn anew.
+    const QString resource = QStringLiteral(":/") + imageForPalette(name, palette());
+    if (resource == resource_ && !image_.isNull())
+        return;
+    resource_ = resource;
+    image_ = QPixmap(resource);
     fitImage();
 }
 

@@ -44,6 +44,7 @@ private:
     void fitImage();
 
     QString imageName_;
+    QString resource_; // the picture shown, for this palette
     QPixmap image_;
     QRect trackingRect_;
     bool tracking_ = false;
