@@ -134,7 +134,9 @@ void Batch::queue(void (Batch::*step)())
             return;
         fillQueued_ = true;
     }
-    QTimer::singleShot(0, this, step);
+    // A posted call, not a timer: it comes before the window's repaint, which waits
+    // for everything else.
+    QMetaObject::invokeMethod(this, step, Qt::QueuedConnection);
 }
 
 void Batch::startJourney(qsizetype index)
