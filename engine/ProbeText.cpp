@@ -147,7 +147,9 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
     QStringList durations;
     QHash<QString, QSet<QString>> kinds; // stream number -> what its lines call it
     int firstAudio = -1;
+    qsizetype lineStart = 0, durationAt = -1;
     for (const QString& line : dump.split(QLatin1Char('\n'))) {
+        const qsizetype at = std::exchange(lineStart, lineStart + line.size() + 1);
         const qsizetype indent = indentOf(line);
         if (blockIndent >= 0 && indent > blockIndent) {
             const QString key = line.mid(indent).section(QStringLiteral(": "), 0, 0).trimmed();
@@ -168,6 +170,7 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
         }
         if (const auto m = durationLine.match(line); m.hasMatch()) {
             durations << m.captured(1);
+            durationAt = at + 2 + QStringView(kDurationMarker).size();
             continue;
         }
         if (const auto m = streamLine.match(line); m.hasMatch()) {
@@ -190,8 +193,10 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
     for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
         facts.audio = facts.audio || (it->size() == 1 && it->contains(QStringLiteral("Audio")));
     // The encoder prints exactly one duration line per input; more means a tag made one.
-    if (durations.size() == 1)
+    if (durations.size() == 1) {
         facts.durationText = durations.first();
+        qCDebug(lcEngine).noquote() << "NSDuration:" << dump.mid(durationAt);
+    }
     else if (durations.size() > 1)
         qCDebug(lcEngine, "Duration lines: %lld", qlonglong(durations.size()));
     return facts;
