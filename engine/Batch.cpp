@@ -171,20 +171,26 @@ void Batch::journeyEnded(Journey* journey)
         std::find_if(journeys_.begin(), journeys_.end(), [&](const auto& j) { return j.get() == journey; });
     std::unique_ptr<Journey, void (*)(Journey*)> ended = std::move(*it);
     journeys_.erase(it);
-    host_->batchFileEnded(journey);
-    emit fileChanged(index);
     const Ending ending = journey->ending();
     if (ending == Ending::EncoderUnusable) {
-        // What else runs has no use any more.
-        if (!abandoning_)
-            stop();
+        // Said once; what else runs has no use any more, and nothing new starts,
+        // also while the host says so (an alert runs its own event loop).
+        const bool first = !abandoning_;
         abandoning_ = true;
+        if (first)
+            stop();
         if (setup_.jobs > 1)
             ++finished_;
+        host_->batchFileEnded(journey);
+        emit fileChanged(index);
+        if (first)
+            host_->batchEncoderUnusable(journey->outcome().reason);
         if (journeys_.empty())
             finish(BatchEnd::Abandoned);
         return;
     }
+    host_->batchFileEnded(journey);
+    emit fileChanged(index);
     ++finished_;
     if (setup_.jobs > 1)
         return queue(&Batch::fill);

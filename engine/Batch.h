@@ -31,6 +31,8 @@ public:
     virtual std::optional<QString> batchFileStarting(qsizetype index, const QString& input) = 0;
     // A file has ended (its console lines); the batch moves on afterwards.
     virtual void batchFileEnded(Journey* journey) = 0;
+    // Once per batch: the encoder cannot run (why); no further file starts.
+    virtual void batchEncoderUnusable(const QString& reason) = 0;
     // Exactly once per batch.
     virtual void batchEnded(BatchEnd end) = 0;
 };

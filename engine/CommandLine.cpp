@@ -7,7 +7,6 @@
 
 namespace engine {
 
-namespace {
 QString withoutTrailingSlashes(const QString& path)
 {
     QString p = path;
@@ -15,7 +14,6 @@ QString withoutTrailingSlashes(const QString& path)
         p.chop(1);
     return p;
 }
-} // namespace
 
 QString lastPathComponent(const QString& path)
 {
@@ -143,6 +141,7 @@ ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink, const 
 
 bool ReservedName::encoderMayTry() const
 {
+    // Never ELOOP: the encoder would write through the link.
     return id || error == ENOENT || error == ENOTDIR || error == EACCES || error == EPERM || error == EROFS;
 }
 
@@ -155,7 +154,7 @@ QString commandText(const QString& encoderPath, const QString& inputPath, const 
     const QString video = extras.coverStream < 0
         ? QStringLiteral("-vn")
         : QStringList{QStringLiteral("-map"), QStringLiteral("0:a:0"), QStringLiteral("-map"),
-                      QStringLiteral("0:%1").arg(extras.coverStream), QStringLiteral("-c:v"), QStringLiteral("copy"),
+                      QStringLiteral("0:%1?").arg(extras.coverStream), QStringLiteral("-c:v"), QStringLiteral("copy"),
                       QStringLiteral("-disposition:v:0"), QStringLiteral("attached_pic")}
               .join(sep);
     return encoderPath + sep + QStringLiteral("-y") + sep + QStringLiteral("-i") + sep + inputPath

@@ -45,6 +45,7 @@ bool carriesCover(const QString& format);
 std::optional<QString> refusedCombination(const QString& format, int bitrate, int rate, int channels);
 
 QString lastPathComponent(const QString& path);
+QString withoutTrailingSlashes(const QString& path);
 QString deletingLastPathComponent(const QString& path);
 QString deletingPathExtension(const QString& name);
 

@@ -13,19 +13,18 @@ constexpr qsizetype kMostKept = 8 * 1024 * 1024; // more is read, but not kept
 
 EncoderRun* EncoderRun::probe(const QString& encoder, const QString& path, QObject* parent, int limitMs)
 {
-    return new EncoderRun(encoder, {encoder, QStringLiteral("-y"), QStringLiteral("-i"), path}, true, limitMs, parent);
+    return new EncoderRun({encoder, QStringLiteral("-y"), QStringLiteral("-i"), path}, true, limitMs, parent);
 }
 
 EncoderRun* EncoderRun::decode(const QString& encoder, const QString& input, const QString& wavPath, QObject* parent,
                                int limitMs)
 {
-    return new EncoderRun(encoder,
-                          {encoder, QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-f"),
+    return new EncoderRun({encoder, QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-f"),
                            QStringLiteral("wav"), wavPath},
                           false, limitMs, parent);
 }
 
-EncoderRun::EncoderRun(const QString&, QStringList arguments, bool readsError, int limitMs, QObject* parent)
+EncoderRun::EncoderRun(QStringList arguments, bool readsError, int limitMs, QObject* parent)
     : QObject(parent), arguments_(std::move(arguments)), readsError_(readsError), limitMs_(limitMs)
 {
 }

@@ -51,7 +51,7 @@ signals:
     void finished();
 
 private:
-    EncoderRun(const QString& encoder, QStringList arguments, bool readsError, int limitMs, QObject* parent);
+    EncoderRun(QStringList arguments, bool readsError, int limitMs, QObject* parent);
     void report();
 
     void processAppendOutput(KVShellWrapper*, const QVariant&) override {}

@@ -110,13 +110,6 @@ int batchPercent(const QList<FileProgress>& files)
 namespace {
 constexpr qsizetype kHeadBytes = 1024; // enough to know a playlist
 
-QString withoutTrailingSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
-
 // Gone again when it is still the empty file we made; true when something was removed.
 bool releaseReserved(const QString& path, const std::optional<platform::FileId>& id)
 {
@@ -152,7 +145,7 @@ void Journey::start()
         this,
         [input, exact] {
             // The fallback writes its temporary file in the Converted folder, whatever the output folder.
-            Examined e{platform::makeFolder(withoutTrailingSlash(convertedFolder(input))), {}};
+            Examined e{platform::makeFolder(withoutTrailingSlashes(convertedFolder(input))), {}};
             // A name text cannot hold unchanged is not looked at: it would be another file.
             if (exact)
                 e.check = platform::inspectInput(input, kHeadBytes);
@@ -168,11 +161,7 @@ void Journey::examined(const Examined& e)
     if (auto out = decideInput(setup_.input, setup_.exactName, e.check))
         return end(Ending::LeftOut, *out);
     convertedUsable_ = e.converted.state == platform::FolderState::Ready;
-    if (!setup_.probeFirst) {
-        muted_ = true;
-        return reserveOutput();
-    }
-    const QString folder = withoutTrailingSlash(convertedFolder(setup_.input));
+    const QString folder = withoutTrailingSlashes(convertedFolder(setup_.input));
     // Results beside the input go into Converted; never through a link, never into a file.
     if (setup_.settings.outputChoice == kOriginalFolder
         && (e.converted.state == platform::FolderState::Link || e.converted.state == platform::FolderState::NotFolder))
@@ -182,6 +171,10 @@ void Journey::examined(const Examined& e)
                         ? QStringLiteral("its Converted folder %1 is a link, which is not followed").arg(folder)
                         : QStringLiteral("%1, where its Converted folder goes, is not a folder").arg(folder),
                     {}});
+    if (!setup_.probeFirst) {
+        muted_ = true;
+        return reserveOutput();
+    }
     runEncoder(EncoderRun::probe(setup_.encoder, setup_.input, this), &Journey::probed);
 }
 
@@ -335,8 +328,10 @@ void Journey::launch(const QStringList& arguments)
             if (const auto at = conversionText_->position())
                 position_ = *at;
             speed_ = conversionText_->speed();
-            if (muted_ && !decided_)
-                heard(bytes);
+            // Without a probe, the output's header follows the input's whole dump:
+            // what a probe tells is known.
+            if (muted_ && !decided_ && conversionText_->outputHeaderSeen())
+                decide(parseInputDump(conversionText_->dump(), setup_.input, output_), false);
         });
     }
     if (!muted_)
@@ -347,6 +342,7 @@ void Journey::launch(const QStringList& arguments)
                                                       QStringLiteral("the encoder could not be started"), {}});
         runner_->setOutputStringEncoding(platform::ASCIIStringEncoding);
         runner_->startProcess();
+        launched_ = true;
         if (!muted_)
             return host_->journeyLaunched(this, arguments);
         // As long as a probe would be given to read the input's head.
@@ -372,23 +368,13 @@ void Journey::launch(const QStringList& arguments)
     }
 }
 
-void Journey::heard(const QByteArray& bytes)
-{
-    constexpr qsizetype kMostHead = 1024 * 1024;
-    if (head_.size() < kMostHead)
-        head_ += decodeProbeBytes(bytes);
-    // The output's header follows the input's whole dump: what a probe tells is known.
-    if (outputHeaderEnd(head_, output_) >= 0)
-        decide(parseInputDump(head_, setup_.input, output_), false);
-}
-
 // Audio converts on in this same run; what a probe would have skipped ends
 // quietly. A duration the input does not state is not measured first: the batch's
 // share counts such a file as the mean of the others.
 void Journey::decide(const InputFacts& facts, bool ended)
 {
     decided_ = true;
-    qCDebug(lcEngine).noquote() << "Grep:" << head_;
+    qCDebug(lcEngine).noquote() << "Grep:" << conversionText_->dump();
     qCDebug(lcEngine).noquote() << "TotalDuration:" << facts.durationText.value_or(QString());
     totalDuration_ = facts.durationText ? durationSeconds(*facts.durationText).value_or(0) : 0;
     if (!facts.opened || !facts.audio) {
@@ -401,7 +387,7 @@ void Journey::decide(const InputFacts& facts, bool ended)
         then_ = Then::Go;
         return unmute();
     }
-    tagLines_ = markerLines(encoderOwnText(withoutPath(head_, asEncoderPrintsIt(setup_.input))));
+    tagLines_ = markerLines(encoderOwnText(withoutPath(conversionText_->dump(), asEncoderPrintsIt(setup_.input))));
     if (!ended)
         runner_->killProcess();
 }
@@ -424,7 +410,7 @@ void Journey::unmute()
 void Journey::mutedRunEnded(int status)
 {
     if (!decided_ && !stopRequested_)
-        decide(parseInputDump(head_, setup_.input), true);
+        decide(parseInputDump(conversionText_->dump(), setup_.input), true);
     if (!muted_) // audio that ended before its output's header: a failed conversion
         return processFinishedWithTerminationStatus(nullptr, status);
     const bool cannotRun = status == 126 || status == 127;
@@ -462,10 +448,19 @@ void Journey::stop()
     if (ended_ || stopRequested_)
         return;
     stopRequested_ = true;
-    if (runner_ && muted_)
+    if (runner_ && muted_) {
         runner_->killProcess(); // nothing of it is kept: no need to let it end cleanly
-    else if (runner_)
+    } else if (runner_) {
         runner_->stopProcess();
+        // A child stuck in the kernel may not even end of SIGKILL: it is given up.
+        QTimer::singleShot(KVShellWrapper::kKillAfterMs + KVShellWrapper::kEndGraceMs + 2000, this, [this] {
+            if (ended_ || !runner_ || conclusion_)
+                return;
+            runner_->setDelegate(nullptr);
+            runner_->setRawErrorObserver(nullptr);
+            processFinishedWithTerminationStatus(nullptr, -1);
+        });
+    }
     else if (run_)
         run_->stop();
     // Otherwise a step on the files is under way; it ends the journey when it returns.
@@ -496,6 +491,8 @@ void Journey::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
     if (muted_)
         return mutedRunEnded(status);
+    if (std::exchange(conclusion_, true))
+        return;
     conversionText_->finish();
     struct Concluded {
         FileOutcome outcome;

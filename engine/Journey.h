@@ -132,7 +132,8 @@ public:
     qint64 position() const { return position_; }
     double speed() const { return speed_; }
     const QString& output() const { return output_; }
-    bool converting() const { return runner_ && !ended_; }
+    // Its conversion runs, and has been said to run.
+    bool converting() const { return launched_ && !muted_ && !ended_; }
     bool ended() const { return ended_; }
     Ending ending() const { return ending_; }
     const FileOutcome& outcome() const { return outcome_; }
@@ -165,7 +166,6 @@ private:
     void endStopped();
     void end(Ending ending, FileOutcome outcome);
     // Without a probe: what the conversion's dump of the input says decides.
-    void heard(const QByteArray& bytes);
     void decide(const InputFacts& facts, bool ended);
     void unmute();
     void mutedRunEnded(int status);
@@ -186,6 +186,8 @@ private:
     std::unique_ptr<ConversionText> conversionText_;
     CommandExtras extras_;
     bool stopRequested_ = false;
+    bool launched_ = false;
+    bool conclusion_ = false; // the end of its conversion is being judged
     bool ended_ = false;
     Ending ending_ = Ending::Finished;
     FileOutcome outcome_;
@@ -195,7 +197,6 @@ private:
     bool muted_ = false;
     bool decided_ = false;
     enum class Then { Go, NotAudio, TooSlow, Restart } then_ = Then::Go;
-    QString head_;                  // the start of what the conversion wrote
     QStringList arguments_;
     QStringList heldOutput_;        // chunks not yet passed on
     std::optional<QString> heldError_;

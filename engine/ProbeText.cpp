@@ -55,15 +55,21 @@ QString PathEchoFilter::finish()
 }
 
 namespace {
+qsizetype indentOf(const QString& line)
+{
+    qsizetype indent = 0;
+    while (indent < line.size() && line.at(indent) == QLatin1Char(' '))
+        ++indent;
+    return indent;
+}
+
 // One line through the metadata-block filter: the line as the encoder's own, or
 // none when it belongs to a dumped tag.
 std::optional<QString> ownLine(const QString& line, qsizetype& blockIndent)
 {
     static const QRegularExpression streamLanguage(
         QStringLiteral("^( *Stream #\\d+:\\d+(?:\\[[^\\]]*\\])?)\\((.*)\\)(: [A-Z][a-z]+(?::.*)?)$"));
-    qsizetype indent = 0;
-    while (indent < line.size() && line.at(indent) == QLatin1Char(' '))
-        ++indent;
+    const qsizetype indent = indentOf(line);
     if (blockIndent >= 0 && indent > blockIndent)
         return std::nullopt;
     blockIndent = -1;
@@ -80,22 +86,15 @@ std::optional<QString> ownLine(const QString& line, qsizetype& blockIndent)
     return line;
 }
 
-qsizetype indentOf(const QString& line)
-{
-    qsizetype indent = 0;
-    while (indent < line.size() && line.at(indent) == QLatin1Char(' '))
-        ++indent;
-    return indent;
-}
-
 // The first line at a line start of the form "PREFIX FORMAT, WORD 'PATH':": the
 // header the encoder prints for an input ("from") or an output ("to"). Returns the
 // position just after it, or -1.
-qsizetype headerEnd(const QString& text, const QString& prefix, const QString& word, const QString& path)
+qsizetype headerEnd(const QString& text, const QString& prefix, const QString& word, const QString& path,
+                    qsizetype from = 0)
 {
     static const QRegularExpression format(QStringLiteral("^[A-Za-z0-9_,-]+$"));
     const QString tail = QStringLiteral(", %1 '%2':").arg(word, asEncoderPrintsIt(path));
-    for (qsizetype at = text.indexOf(tail); at >= 0; at = text.indexOf(tail, at + 1)) {
+    for (qsizetype at = text.indexOf(tail, from); at >= 0; at = text.indexOf(tail, at + 1)) {
         const qsizetype end = at + tail.size();
         if (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
             continue;
@@ -118,9 +117,9 @@ bool isTechnicalKey(const QString& key)
 }
 } // namespace
 
-qsizetype outputHeaderEnd(const QString& text, const QString& outputPath)
+qsizetype outputHeaderEnd(const QString& text, const QString& outputPath, qsizetype from)
 {
-    return headerEnd(text, QStringLiteral("Output #0, "), QStringLiteral("to"), outputPath);
+    return headerEnd(text, QStringLiteral("Output #0, "), QStringLiteral("to"), outputPath, from);
 }
 
 InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath)
@@ -145,7 +144,7 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
     qsizetype blockIndent = -1;
     bool lastStreamAudio = false, seenStream = false;
     QStringList durations;
-    QHash<QString, QSet<QString>> kinds; // stream number -> what its lines call it
+    QHash<int, QSet<QString>> kinds; // stream number -> what its lines call it
     int firstAudio = -1;
     qsizetype lineStart = 0, durationAt = -1;
     for (const QString& line : dump.split(QLatin1Char('\n'))) {
@@ -175,23 +174,26 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
         }
         if (const auto m = streamLine.match(line); m.hasMatch()) {
             seenStream = true;
-            const QString kind = m.captured(2);
-            kinds[m.captured(1)].insert(kind);
+            const int number = m.captured(1).toInt();
+            const bool picture = m.captured(2) == QLatin1String("Video") && line.trimmed().endsWith(QLatin1String("(attached pic)"));
+            kinds[number].insert(picture ? QStringLiteral("Picture") : m.captured(2));
             // Only the first audio stream's tags are the ones copied.
-            lastStreamAudio = kind == QLatin1String("Audio") && (firstAudio < 0 || firstAudio == m.captured(1).toInt());
+            lastStreamAudio = m.captured(2) == QLatin1String("Audio") && (firstAudio < 0 || firstAudio == number);
             if (lastStreamAudio)
-                firstAudio = m.captured(1).toInt();
-            if (kind == QLatin1String("Video") && line.trimmed().endsWith(QLatin1String("(attached pic)"))
-                && !facts.attachedPicture) {
-                facts.attachedPicture = true;
-                facts.pictureStream = m.captured(1).toInt();
-            }
+                firstAudio = number;
             continue;
         }
         lastStreamAudio = false;
     }
-    for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
-        facts.audio = facts.audio || (it->size() == 1 && it->contains(QStringLiteral("Audio")));
+    // A tag cannot take an audio stream away (only add a line that claims one, on
+    // which the conversion then fails and says so); a picture is one on every line.
+    for (auto it = kinds.cbegin(); it != kinds.cend(); ++it) {
+        facts.audio = facts.audio || it->contains(QStringLiteral("Audio"));
+        if (!facts.attachedPicture && *it == QSet<QString>{QStringLiteral("Picture")}) {
+            facts.attachedPicture = true;
+            facts.pictureStream = it.key();
+        }
+    }
     // The encoder prints exactly one duration line per input; more means a tag made one.
     if (durations.size() == 1) {
         facts.durationText = durations.first();
@@ -259,18 +261,6 @@ qsizetype invalidDataRangeLength(const QString& probeText)
     return probeText.contains(marker) ? marker.size() : 0;
 }
 
-std::optional<QString> durationText(const QString& probeText)
-{
-    const QString marker = QString::fromUtf16(kDurationMarker);
-    const qsizetype at = probeText.indexOf(marker);
-    if (at < 0)
-        return std::nullopt;
-    const QString rest = probeText.mid(at + marker.size());
-    qCDebug(lcEngine).noquote() << "NSDuration:" << rest;
-    const qsizetype comma = rest.indexOf(QLatin1Char(','));
-    return comma < 0 ? rest : rest.left(comma);
-}
-
 std::optional<qint32> durationSeconds(const QString& durationText)
 {
     try {
@@ -300,7 +290,8 @@ QSet<QString> markerLines(const QString& ownText)
 }
 
 ConversionText::ConversionText(const QString& input, const QString& output, QSet<QString> tagLines)
-    : paths_({asEncoderPrintsIt(input), asEncoderPrintsIt(output)}), tagLines_(std::move(tagLines))
+    : input_(input), output_(output), paths_({asEncoderPrintsIt(input), asEncoderPrintsIt(output)}),
+      tagLines_(std::move(tagLines))
 {
 }
 
@@ -309,12 +300,66 @@ void ConversionText::feed(const QByteArray& bytes)
     const QString text = decoder_.decode(bytes);
     said(rawLines_.feed(text));
     take(lines_.feed(paths_.feed(text)));
+    keep(text);
 }
 
 void ConversionText::finish()
 {
     said(rawLines_.feed(QStringLiteral("\n")));
     take(lines_.feed(paths_.finish() + QLatin1Char('\n')));
+    judge();
+}
+
+// The input's dump, up to the output's header, which names the output exactly;
+// after it, a start and an end of what the encoder said, where its errors are.
+void ConversionText::keep(const QString& text)
+{
+    if (headerEnd_ < 0) {
+        if (head_.size() >= kMostHead)
+            return;
+        const qsizetype from = std::max<qsizetype>(0, head_.size() - output_.size() - 64);
+        head_ += text;
+        headerEnd_ = outputHeaderEnd(head_, output_, from);
+        if (headerEnd_ < 0)
+            return;
+        afterStart_ = head_.mid(headerEnd_);
+        head_.truncate(headerEnd_);
+        return;
+    }
+    if (afterStart_.size() < kMostAfter)
+        afterStart_ += text.left(kMostAfter - afterStart_.size());
+    else
+        afterEnd_ = (afterEnd_ + text).right(kMostAfter);
+}
+
+void ConversionText::judge()
+{
+    const auto own = [&](const QString& text) {
+        return markerLines(encoderOwnText(withoutPath(withoutPath(text, asEncoderPrintsIt(output_)),
+                                                      asEncoderPrintsIt(input_))));
+    };
+    // Before the output's header the encoder only dumps the input, tags and all.
+    tagLines_ += own(headerEnd_ < 0 ? head_ : head_.left(headerEnd_));
+    if (headerEnd_ < 0)
+        return;
+    for (const QString& line : own(afterStart_) + own(afterEnd_)) {
+        if (tagLines_.contains(line))
+            noSpaceInTagLine_ = true;
+        else
+            noSpaceSaid_ = true;
+    }
+}
+
+void ConversionText::take(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        if (const auto progress = progressLine(line)) {
+            try {
+                position_ = secondsForTimeString(progress->time);
+            } catch (const std::out_of_range&) {
+            }
+            speed_ = progress->speed;
+        }
 }
 
 // For people, the last words keep the names they mention.
@@ -323,31 +368,6 @@ void ConversionText::said(const QStringList& lines)
     for (const QString& line : lines)
         if (const QString words = engine::lastDiagnosticLine(line); !words.isEmpty())
             lastLine_ = words;
-}
-
-void ConversionText::take(const QStringList& lines)
-{
-    const QString noSpace = QString::fromUtf16(kNoSpace);
-    for (const QString& line : lines) {
-        if (line == QLatin1String("Stream mapping:"))
-            dumpOver_ = true;
-        if (line.contains(noSpace)) {
-            // Before the mapping the encoder only dumps the input, tags and all.
-            if (!dumpOver_)
-                tagLines_.insert(line);
-            else if (tagLines_.contains(line))
-                noSpaceInTagLine_ = true;
-            else
-                noSpaceSaid_ = true;
-        }
-        if (const auto progress = progressLine(line)) {
-            try {
-                position_ = secondsForTimeString(progress->time);
-            } catch (const std::out_of_range&) {
-            }
-            speed_ = progress->speed;
-        }
-    }
 }
 
 } // namespace engine

@@ -8,7 +8,6 @@
 namespace engine {
 
 inline constexpr char16_t kInvalidData[] = u"Invalid data found when processing input";
-inline constexpr char16_t kAudio[] = u"Audio";
 inline constexpr char16_t kDurationMarker[] = u"Duration: ";
 inline constexpr char16_t kNoSpace[] = u"No space left on device";
 
@@ -83,7 +82,7 @@ struct InputFacts {
 InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath = {});
 
 // Where the output header naming this path ends in text, or -1.
-qsizetype outputHeaderEnd(const QString& text, const QString& outputPath);
+qsizetype outputHeaderEnd(const QString& text, const QString& outputPath, qsizetype from = 0);
 
 // The last line of a diagnostic text that says something: no progress line, no
 // indented dump line; empty when there is none.
@@ -91,9 +90,6 @@ QString lastDiagnosticLine(const QString& text);
 
 // Length of the first "Invalid data found when processing input" (0 when absent).
 qsizetype invalidDataRangeLength(const QString& probeText);
-
-// Characters after the first "Duration: " up to the first ","; none without the marker.
-std::optional<QString> durationText(const QString& probeText);
 
 // Whole seconds of a duration text cut to 32 bits; none when it cannot be read.
 std::optional<qint32> durationSeconds(const QString& durationText);
@@ -106,18 +102,22 @@ struct ProgressLine {
 };
 std::optional<ProgressLine> progressLine(const QString& line);
 
-// What the conversion's own lines say, for judging its end: the paths it echoes
-// are taken out first, and a line that also stands among the input's dumped tags
-// proves nothing.
+// What the conversion wrote, for judging its end: the input's dump (tags and all)
+// ends at the output's header, which names the output exactly; only what the
+// encoder says after it counts, and a line that also stands among the dumped tags
+// proves nothing. The paths it echoes are taken out first.
 class ConversionText {
 public:
     // tagLines: lines of the probe's text that hold the marker texts (tags, since
     // a probe writes nothing).
     ConversionText(const QString& input, const QString& output, QSet<QString> tagLines = {});
     void feed(const QByteArray& bytes);
-    void finish();
+    void finish(); // then the judgement below holds
 
-    // "No space left on device" in a line of the encoder's own after the input's dump.
+    // The input's dump up to and including the output's header, once that came.
+    bool outputHeaderSeen() const { return headerEnd_ >= 0; }
+    QString dump() const { return head_; }
+    // "No space left on device" in a line of the encoder's own after the dump.
     bool noSpaceSaid() const { return noSpaceSaid_; }
     // ... only in lines that a tag could have put there too.
     bool noSpaceOnlyInTagLines() const { return noSpaceInTagLine_ && !noSpaceSaid_; }
@@ -127,16 +127,24 @@ public:
     std::optional<qint64> position() const { return position_; }
     double speed() const { return speed_; }
 
+    static constexpr qsizetype kMostHead = 8 * 1024 * 1024; // a dump of tags may be long
+    static constexpr qsizetype kMostAfter = 256 * 1024;
+
 private:
+    void keep(const QString& text);
+    void judge();
     void take(const QStringList& lines);
     void said(const QStringList& lines);
 
+    QString input_, output_;
     LenientDecoder decoder_;
     PathEchoFilter paths_;
-    OwnLines lines_;    // without the paths: the facts
+    OwnLines lines_;    // without the paths: the progress
     OwnLines rawLines_; // as written: the last words
     QSet<QString> tagLines_;
-    bool dumpOver_ = false; // past "Stream mapping:", where the input's dump ends
+    QString head_;
+    qsizetype headerEnd_ = -1;
+    QString afterStart_, afterEnd_;
     bool noSpaceSaid_ = false;
     bool noSpaceInTagLine_ = false;
     QString lastLine_;

@@ -37,32 +37,35 @@ std::optional<FileId> createdAt(int dirFd, const QByteArray& name)
 }
 } // namespace
 
-std::optional<FileId> createExclusive(const QString& path)
+namespace {
+// A folder that could not be opened because a link stands where it was looked
+// for: ELOOP, whatever the system said (ENOTDIR with O_DIRECTORY on some).
+int linkAware(int error, int dirFd, const QByteArray& name)
 {
-    return createdAt(AT_FDCWD, QFile::encodeName(path));
+    struct stat st {};
+    if ((error == ENOTDIR || error == ELOOP) && ::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0
+        && S_ISLNK(st.st_mode))
+        return ELOOP;
+    return error;
 }
+} // namespace
 
 Folder::Folder(const QString& path, bool followLink, const QStringList& below)
 {
-    fd_ = ::open(QFile::encodeName(path).constData(),
-                 O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | (followLink ? 0 : O_NOFOLLOW));
+    const QByteArray native = QFile::encodeName(path);
+    fd_ = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY | (followLink ? 0 : O_NOFOLLOW));
+    error_ = fd_ < 0 ? linkAware(errno, AT_FDCWD, native) : 0;
     for (const QString& name : below) {
         if (fd_ < 0)
-            break;
-        const QByteArray native = QFile::encodeName(name);
-        if (::mkdirat(fd_, native.constData(), 0777) != 0 && errno != EEXIST) {
-            error_ = errno;
-            ::close(fd_);
-            fd_ = -1;
             return;
-        }
-        const int next = ::openat(fd_, native.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
-        const int error = errno;
+        const QByteArray component = QFile::encodeName(name);
+        int next = -1;
+        if (::mkdirat(fd_, component.constData(), 0777) == 0 || errno == EEXIST)
+            next = ::openat(fd_, component.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+        error_ = next < 0 ? linkAware(errno, fd_, component) : 0;
         ::close(fd_);
         fd_ = next;
-        errno = error;
     }
-    error_ = fd_ < 0 ? errno : 0;
 }
 
 Folder::~Folder()
@@ -138,6 +141,8 @@ std::optional<qint64> regularFileSize(const QString& path)
     return qint64(st.st_size);
 }
 
+// Between the look and the removal the name could change hands; the window is as
+// small as a path allows (the encoder, too, is given the name, not a descriptor).
 bool removeIfSame(const QString& path, const FileId& id, bool onlyIfEmpty)
 {
     const auto st = sameRegular(path, id);

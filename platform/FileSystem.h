@@ -14,10 +14,6 @@ struct FileId {
     bool operator==(const FileId&) const = default;
 };
 
-// Creates an empty file where nothing exists, not even a broken link, and never
-// through a link. None when something was there (errno EEXIST) or on failure.
-std::optional<FileId> createExclusive(const QString& path);
-
 // A folder held open, so that names are looked up and created in the folder that
 // was checked, whatever happens to its path meanwhile.
 class Folder {
@@ -33,7 +29,8 @@ public:
     int error() const { return error_; }
     // Something stands at the name: a file, a folder, a link (also a broken one).
     bool has(const QString& name) const;
-    // As createExclusive, inside this folder.
+    // Creates an empty file where nothing exists, not even a broken link, and never
+    // through a link. None when something was there (errno EEXIST) or on failure.
     std::optional<FileId> createExclusive(const QString& name) const;
 
 private:

@@ -49,6 +49,11 @@ private slots:
     void tagsAndCoverKept();
     void opusAndRefusedChoices();
     void timeLeftFalls();
+    void linksNotWrittenThrough_data();
+    void linksNotWrittenThrough();
+    void tagKeyForgesLines_data();
+    void tagKeyForgesLines();
+    void encoderAlertSaidOnce();
 };
 
 void BatchTest::initTestCase()
@@ -111,7 +116,7 @@ void BatchTest::threeFilesSecondSkipped()
     QVERIFY(statuses.contains("Converting - 2 File(s) Left"));
     QVERIFY(statuses.contains("Converting - 0 File(s) Left"));
     QVERIFY(!statuses.contains("Converting - 1 File(s) Left")); // the text file never converts
-    // File 1 is only in work during its synchronous probe; the skip pause shows its view.
+    // The text file is examined, then skipped; the pause after it shows its view.
     QVERIFY(statuses.contains("Preparing the File - 1 File(s) Left"));
     QCOMPARE(finished.first(), quint64(0));
     QVERIFY(finished.contains(2));
@@ -285,7 +290,7 @@ void BatchTest::twoFilesAtOnce()
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] { most = std::max(most, alive()); });
     sampler.start(5);
-    // Streamed Matroska states no duration: it is measured first, as one at a time.
+    // Streamed Matroska states no duration: several at once it converts without being measured.
     QVERIFY(QProcess::execute("/bin/sh", {"-c", QString("'%1' -v error -f lavfi -i sine=d=3 -f matroska - > '%2'")
                                                     .arg(encoder(), d.filePath("live.mka"))}) == 0);
     c->startnow({d.filePath("a.flac"), d.filePath("a.wav"), d.filePath("fifo.wav"), d.filePath("b.wav"),
@@ -780,6 +785,112 @@ void BatchTest::timeLeftFalls()
     c->stopTask(nullptr);
     QVERIFY(waitForAlerts(1));
     QVERIFY(!ui.lblTimeLeft->isVisible());
+}
+
+void BatchTest::linksNotWrittenThrough_data()
+{
+    QTest::addColumn<QString>("link"); // where the link stands: Converted, or a folder kept below the chosen one
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("Converted, one at a time") << "Converted" << 1;
+    QTest::newRow("Converted, two at once") << "Converted" << 2;
+    QTest::newRow("a kept folder") << "kept" << 1;
+}
+
+void BatchTest::linksNotWrittenThrough()
+{
+    QFETCH(QString, link);
+    QFETCH(int, jobs);
+    if (jobs > BannerController::maxJobs())
+        QSKIP("one core: the window offers one file at a time only");
+    QTemporaryDir d, out;
+    QVERIFY(makeTone(d.filePath("lib/A/x.wav")));
+    QVERIFY(makeTone(d.filePath("lib/A/y.wav")));
+    QVERIFY(QDir().mkpath(d.filePath("elsewhere/A")));
+    auto& ui = c->outlets();
+    ui.cmbJobs->setCurrentIndex(jobs - 1);
+    if (link == "Converted") {
+        QVERIFY(QFile::link(d.filePath("elsewhere"), d.filePath("lib/A/Converted")));
+    } else {
+        QVERIFY(QFile::link(d.filePath("elsewhere"), out.filePath("lib")));
+        ui.cmbOutput->setCurrentIndex(1);
+        ui.chkKeepFolders->setChecked(true);
+        dialogs->folders = {QUrl::fromLocalFile(out.path())};
+    }
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(d.filePath("lib"))});
+    QVERIFY(dropOn(ui.imgView, &data));
+    QVERIFY(QTest::qWaitFor([&] { return !dialogs->alerts.isEmpty() && dialogs->alerts.last().message == "Complete"; },
+                            60000));
+    QCOMPARE(filesBelow(d.filePath("elsewhere")), QStringList());
+    QVERIFY(dialogs->alerts.last().informative.startsWith("Conversion Completed.\n2 of 2 files failed"));
+}
+
+void BatchTest::tagKeyForgesLines_data()
+{
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<QString>("key");
+    for (int jobs : {1, 2}) {
+        QTest::addRow("%d: the stream called a video", jobs) << jobs << "k\n  Stream #0:0: Video: h264, yuv420p\nk2";
+        QTest::addRow("%d: no space after a mapping", jobs)
+            << jobs << "k\nStream mapping:\nerror: No space left on device\nk2";
+        QTest::addRow("%d: a dump of 1.5 MB", jobs) << jobs << "";
+    }
+}
+
+// A tag's key is printed as it is, line feeds and all: the lines it makes decide nothing.
+void BatchTest::tagKeyForgesLines()
+{
+    QFETCH(int, jobs);
+    QFETCH(QString, key);
+    if (jobs > BannerController::maxJobs())
+        QSKIP("one core: the window offers one file at a time only");
+    QTemporaryDir d;
+    if (key.isEmpty()) {
+        // A comment of 6,000 lines: the encoder's dump of the input runs past a megabyte.
+        QFile meta(d.filePath("meta.txt"));
+        QVERIFY(meta.open(QIODevice::WriteOnly));
+        meta.write(";FFMETADATA1\ncomment=");
+        for (int i = 0; i < 6000; ++i)
+            meta.write(QByteArray(250, 'y') + "\\\n");
+        meta.write("end\n");
+        meta.close();
+        QVERIFY(runEncoder({"-f", "lavfi", "-i", "sine=d=1", "-i", d.filePath("meta.txt"), "-map_metadata", "1",
+                            d.filePath("song.mp3")}));
+    } else {
+        QVERIFY(runEncoder({"-f", "lavfi", "-i", "sine=d=1", "-metadata", key + "=v", d.filePath("song.mp3")}));
+    }
+    c->outlets().cmbJobs->setCurrentIndex(jobs - 1);
+    c->outlets().cmbFormat->setCurrentText("ogg");
+    c->startnow({d.filePath("song.mp3")});
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+    QVERIFY(probeAudio(d.filePath("Converted/song.ogg")).ok);
+}
+
+// A real alert runs an event loop of its own: files that end meanwhile say nothing
+// more, and nothing new starts.
+void BatchTest::encoderAlertSaidOnce()
+{
+    if (BannerController::maxJobs() < 2)
+        QSKIP("one core: the window offers one file at a time only");
+    QTemporaryDir fake;
+    QVERIFY(installEncoderScript(fake, QString("echo x >> '%1'; exit 127\n").arg(fake.filePath("starts")).toUtf8()));
+    c->outlets().cmbJobs->setCurrentIndex(1);
+    int depth = 0, deepest = 0;
+    dialogs->duringAlert = [&] {
+        deepest = std::max(deepest, ++depth);
+        [[maybe_unused]] const bool ended = QTest::qWaitFor([&] { return c->getFileCount() == 0; }, 20000); // read meanwhile
+        --depth;
+    };
+    c->startnow({path("a.wav"), path("c.flac"), path("a.wav"), path("c.flac")});
+    QTRY_VERIFY_WITH_TIMEOUT(c->getFileCount() == 0 && depth == 0, 30000);
+    QCOMPARE(dialogs->alerts.size(), 1);
+    QCOMPARE(dialogs->alerts[0].message, QStringLiteral("The encoder cannot be run"));
+    QCOMPARE(deepest, 1);
+    QFile starts(fake.filePath("starts"));
+    QVERIFY(starts.open(QIODevice::ReadOnly));
+    QCOMPARE(starts.readAll().count('\n'), 2); // the two started at once, no more
+    QVERIFY(!c->getSign());
 }
 
 QTEST_MAIN(BatchTest)

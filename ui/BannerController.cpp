@@ -533,16 +533,19 @@ void BannerController::batchFileEnded(engine::Journey* journey)
     case engine::Ending::NotAudio:
         break;
     case engine::Ending::EncoderUnusable:
-        // Several files at once may all find it so; it is said once.
-        if (!batch_->abandoning())
-            encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg")), outcome.reason);
-        break;
+        break; // said once for the batch, below
+
     }
     if (jobs() > 1 && loaded()) {
         if (finishedFileCount() < getFileCount())
             showTitle();
         ui_.lblpb->setText(QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft()));
     }
+}
+
+void BannerController::batchEncoderUnusable(const QString& reason)
+{
+    encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg")), reason);
 }
 
 void BannerController::endOfFileNotRun()

@@ -126,6 +126,7 @@ private:
     // What the window does at the batch's and the journeys' events.
     std::optional<QString> batchFileStarting(qsizetype index, const QString& input) override;
     void batchFileEnded(engine::Journey* journey) override;
+    void batchEncoderUnusable(const QString& reason) override;
     void batchEnded(engine::BatchEnd end) override;
     void journeyPreparing(engine::Journey* journey) override;
     void journeyConverting(engine::Journey* journey) override;
