@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "ui/BannerController.h"
 #include "ui/DesktopIntegration.h"
+#include "engine/Choices.h"
 #include "engine/InputCollection.h"
 
 #include <QAccessible>
@@ -78,6 +79,7 @@ private slots:
     void settingsFirstStartAndRoundTrip();
     void settingsOddFiles();
     void windowIdentityAndWebLink();
+    void boxesOfferTheChoices();
     void desktopCallsOverTheBus();
 
 public slots:
@@ -456,6 +458,29 @@ void InputTest::windowIdentityAndWebLink()
         QApplication::setPalette(light);
         QTRY_VERIFY(lightAsItWas());
     }
+}
+
+void InputTest::boxesOfferTheChoices()
+{
+    // The command line takes the same texts and setting.dat's indexes mean the same.
+    BannerController c;
+    c.applicationDidFinishLaunching();
+    auto& ui = c.outlets();
+    const auto items = [](const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    QCOMPARE(items(ui.cmbFormat), engine::kFormats);
+    QCOMPARE(items(ui.cmbbr), engine::kBitrates);
+    QCOMPARE(items(ui.cmbRate), engine::kRates);
+    QCOMPARE(items(ui.cmbChannel), engine::kChannels);
+    QCOMPARE(items(ui.cmbOutput), engine::kOutputChoices);
+    QCOMPARE(ui.cmbFormat->currentIndex(), engine::kDefaultFormat);
+    QCOMPARE(ui.cmbbr->currentIndex(), engine::kDefaultBitrate);
+    QCOMPARE(ui.cmbRate->currentIndex(), engine::kDefaultRate);
+    QCOMPARE(ui.cmbChannel->currentIndex(), engine::kDefaultChannel);
 }
 
 void InputTest::desktopCallsOverTheBus()
