@@ -82,6 +82,8 @@ private slots:
     void interrupted_data();
     void interrupted();
     void progressOnATerminal();
+    void shellCompletion_data();
+    void shellCompletion();
 };
 
 void CliTest::initTestCase()
@@ -332,6 +334,32 @@ void CliTest::progressOnATerminal()
     QCOMPARE(p.readAllStandardOutput(), QByteArray("Conversion Completed.\n"));
     QVERIFY2(screen.contains("% a.wav") && screen.contains("\x1b[1A\r\x1b[J"), screen.constData());
     QVERIFY2(screen.contains("1/1 " + QFile::encodeName(work.filePath("a.wav")) + ": converted to "), screen.constData());
+}
+
+void CliTest::shellCompletion_data()
+{
+    QTest::addColumn<QString>("words"); // the command line typed so far
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("formats") << "qelvanto -c --format ''" << engine::kFormats;
+    QTest::newRow("bitrates") << "qelvanto -c --bitrate ''" << engine::kBitrates;
+    QTest::newRow("rates") << "qelvanto -c --rate ''" << engine::kRates;
+    QTest::newRow("channels") << "qelvanto -c --channels ''" << QStringList{"mono", "stereo"};
+    QTest::newRow("options") << "qelvanto --k" << QStringList{"--keep-folders"};
+}
+
+void CliTest::shellCompletion()
+{
+    QFETCH(QString, words);
+    QFETCH(QStringList, offered);
+    QProcess bash;
+    bash.start(QStringLiteral("bash"),
+               {"-c", QStringLiteral("source \"$0\"; COMP_WORDS=(%1); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                                     "_qelvanto; printf '%s\\n' \"${COMPREPLY[@]}\"")
+                          .arg(words),
+                QStringLiteral(QELVANTO_SOURCE_DIR "/dist/qelvanto.bash-completion")});
+    QVERIFY(bash.waitForFinished(20000));
+    QCOMPARE(bash.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts), offered);
 }
 
 QTEST_GUILESS_MAIN(CliTest)
