@@ -36,6 +36,9 @@ void closeWindowOnTermination(QWidget* window)
         char byte;
         [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
         window->close();
+        // The last window's close alone does not end the program when an alert
+        // (the completion alert of a batch that just ended) opens after it.
+        QCoreApplication::exit(0);
     });
     struct sigaction sa {};
     sa.sa_handler = onTerminate;

@@ -511,7 +511,7 @@ void InputTest::pathsOnTheCommandLineStartABatch()
     };
     const bool converted = QTest::qWaitFor(done, 60000);
     p.terminate();
-    QVERIFY(p.waitForFinished(20000));
+    QVERIFY2(p.waitForFinished(20000), p.readAllStandardError().constData());
     QVERIFY(converted);
     for (const QString& o : outputs)
         QCOMPARE(probeAudio(o).codec, QStringLiteral("vorbis"));
