@@ -79,6 +79,7 @@ private slots:
     void failingAndMixed();
     void badUsage_data();
     void badUsage();
+    void nameThatIsNotUtf8();
     void interrupted_data();
     void interrupted();
     void progressOnATerminal();
@@ -248,6 +249,26 @@ void CliTest::badUsage()
     QVERIFY2(QString::fromUtf8(r.err).contains(said), r.err.constData());
     QCOMPARE(tree(work.path()), before);
     QCOMPARE(tree(home.path()), QStringList());
+}
+
+void CliTest::nameThatIsNotUtf8()
+{
+    // The name's own bytes reach the batch: it is found, and left out for its name,
+    // not said to be missing.
+    QTemporaryDir work, home;
+    QFile source(sources.filePath("a.wav"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    const int fd = ::open((QFile::encodeName(work.path()) + "/caf\xe9.wav").constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size());
+    ::close(fd);
+    QProcess p;
+    prepare(p, work.path(), home.path());
+    p.start(QStringLiteral("sh"), {"-c", "exec \"$0\" -c \"$(printf 'caf\\351.wav')\"", QStringLiteral(QELVANTO_EXE)});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    const QByteArray out = p.readAllStandardOutput();
+    QVERIFY2(out.contains(".wav: left out: its name is not valid UTF-8"), out.constData());
 }
 
 void CliTest::interrupted_data()
