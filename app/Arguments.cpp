@@ -115,18 +115,28 @@ QByteArray workingDirectory()
 
 QByteArray absolutePath(const QByteArray& path, const QByteArray& workingDirectory)
 {
-    const QByteArray joined = path.startsWith('/') ? path : workingDirectory + '/' + path;
     QList<QByteArray> kept;
-    for (const QByteArray& part : joined.split('/')) {
+    // ".." walks up the working folder, which holds no link; below a given name,
+    // which may be one, it is left to the system.
+    qsizetype walkable = 0;
+    const auto add = [&](const QByteArray& part, bool given) {
         if (part.isEmpty() || part == ".")
-            continue;
-        if (part == "..") {
-            if (!kept.isEmpty())
+            return;
+        if (part == ".." && (walkable > 0 || kept.isEmpty())) {
+            if (!kept.isEmpty()) {
                 kept.removeLast();
-            continue;
+                --walkable;
+            }
+            return;
         }
         kept << part;
-    }
+        walkable = given ? 0 : walkable + 1;
+    };
+    if (!path.startsWith('/'))
+        for (const QByteArray& part : workingDirectory.split('/'))
+            add(part, false);
+    for (const QByteArray& part : path.split('/'))
+        add(part, true);
     return '/' + kept.join('/');
 }
 

@@ -44,8 +44,8 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
 // The current folder in the system's own bytes.
 QByteArray workingDirectory();
 
-// The path made absolute against the folder, without ".", ".." or doubled
-// slashes; the bytes of every name are kept as they are.
+// The path made absolute against the folder, without "." or doubled slashes, and
+// with ".." only where it follows a given name; the bytes of every name are kept.
 QByteArray absolutePath(const QByteArray& path, const QByteArray& workingDirectory);
 
 } // namespace cli
