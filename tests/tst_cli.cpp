@@ -180,8 +180,10 @@ void CliTest::failingAndMixed_data()
         << "Conversion Completed.\n2 of 2 files failed; the console has the details.\n\n$W/a.wav: failed with result code "
         << QStringList{};
     QTest::newRow("one converted, one left out, one missing")
-        << QStringList{"-c", "--jobs", "2", "a.wav", "list.m3u8", "gone.wav"} << 1
-        << "Conversion Completed.\n2 of 3 files failed; the console has the details.\n\n" << QStringList{"Converted/a.mp3"};
+        << QStringList{"-c", "a.wav", "list.m3u8", "gone.wav"} << 1
+        << "Conversion Completed.\n2 of 3 files failed; the console has the details.\n\n$W/list.m3u8: left out: "
+           "it is a playlist, which would make the encoder open the files it names\n$W/gone.wav: could not be read: "
+        << QStringList{"Converted/a.mp3"};
 }
 
 void CliTest::failingAndMixed()
@@ -198,10 +200,6 @@ void CliTest::failingAndMixed()
     QCOMPARE(r.status, status);
     const QString out = QString::fromUtf8(r.out);
     QVERIFY2(out.startsWith(QString(summary).replace(QStringLiteral("$W"), work.path())), qPrintable(out));
-    if (args.contains(QStringLiteral("list.m3u8"))) {
-        QVERIFY(out.contains(work.filePath("list.m3u8") + QStringLiteral(": left out: ")));
-        QVERIFY(out.contains(work.filePath("gone.wav") + QStringLiteral(": could not be read: ")));
-    }
     // What failed left nothing behind; what converted is whole.
     QStringList converted;
     for (const QString& f : tree(work.path()))
@@ -210,8 +208,6 @@ void CliTest::failingAndMixed()
     QCOMPARE(converted, outputs);
     for (const QString& o : outputs)
         QVERIFY(probeAudio(work.filePath(o)).ok);
-    if (status != 0)
-        QVERIFY(r.err.contains(args.contains(QStringLiteral("ac3")) ? "The encoder does not take ac3" : "left out"));
 }
 
 void CliTest::badUsage_data()

@@ -667,9 +667,6 @@ void EngineTest::commandLine_data()
                                           "Mono", "--jobs", "4", "--output", folder.toUtf8(), "--keep-folders", "-q", "a"}
                         << none
                         << "convert opus 320 48000 0 jobs 4 Choose a Folder… " + folder + "/ keep 1 quiet 1 /w/a";
-    row("saved Keep folders with --output") << QByteArrayList{"-c", "--output", folder.toUtf8(), "a"}
-                                            << QList<int>{0, 5, 2, 1, 1, 1}
-                                            << "convert mp3 192 44100 1 jobs 1 Choose a Folder… " + folder + "/ keep 1 quiet 0 /w/a";
     row("a path after --") << QByteArrayList{"-c", "--", "-c"} << none
                            << "convert mp3 192 44100 1 jobs 1 Original Folder - keep 0 quiet 0 /w/-c";
     row("help") << QByteArrayList{"--help"} << none << "help";
@@ -679,12 +676,6 @@ void EngineTest::commandLine_data()
                           << "usage qelvanto: the format \"mp4\" is not offered; " + formats;
     row("format without a value") << QByteArrayList{"-c", "a", "--format"} << none
                                   << "usage qelvanto: --format needs a value; " + formats;
-    row("bitrate not offered") << QByteArrayList{"-c", "--bitrate", "192k", "a"} << none
-                               << "usage qelvanto: the bitrate \"192k\" is not offered; use one of: 64, 96, 112, 128, "
-                                  "160, 192, 224, 256, 320 (kbit/s)";
-    row("rate not offered") << QByteArrayList{"-c", "--rate", "44000", "a"} << none
-                            << "usage qelvanto: the sample rate \"44000\" is not offered; use one of: 22050, 32000, "
-                               "44100, 48000 (Hz)";
     row("channels") << QByteArrayList{"-c", "--channels", "2", "a"} << none
                     << "usage qelvanto: the channels \"2\" is not offered; use one of: mono, stereo";
     for (const char* jobs : {"0", "5", "two"})
