@@ -73,6 +73,14 @@ QString formatSelections(qint64 format, qint64 bitrate, qint64 rate, qint64 chan
     return QStringLiteral("%1,%2,%3,%4").arg(format).arg(bitrate).arg(rate).arg(channel);
 }
 
+std::optional<std::array<std::optional<qint64>, 4>> readSelections()
+{
+    const auto bytes = platform::readSmallRegularFile(settingFilePath(), kMostFileBytes);
+    if (!bytes)
+        return std::nullopt;
+    return parseSelections(platform::decode(*bytes, platform::UTF8StringEncoding));
+}
+
 bool showFolderFromText(const std::optional<QString>& text)
 {
     return !(text && *text == QLatin1String("NO"));

@@ -28,6 +28,8 @@ std::optional<std::optional<QString>> echoAndRead(const QString& path, std::FILE
 // is not UTF-8 reads as four zeros; a missing field stays none.
 std::array<std::optional<qint64>, 4> parseSelections(const std::optional<QString>& text);
 QString formatSelections(qint64 format, qint64 bitrate, qint64 rate, qint64 channel);
+// setting.dat's selections without echoing them; none when there is no such file.
+std::optional<std::array<std::optional<qint64>, 4>> readSelections();
 
 // folder.dat switches the reminder off only when it holds exactly "NO".
 bool showFolderFromText(const std::optional<QString>& text);

@@ -1,3 +1,5 @@
+#include "app/Arguments.h"
+#include "app/Terminal.h"
 #include "ui/BannerController.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowSetup.h"
@@ -34,6 +36,9 @@ void closeWindowOnTermination(QWidget* window)
         char byte;
         [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
         window->close();
+        // The last window's close alone does not end the program when an alert
+        // (the completion alert of a batch that just ended) opens after it.
+        QCoreApplication::exit(0);
     });
     struct sigaction sa {};
     sa.sa_handler = onTerminate;
@@ -51,7 +56,25 @@ int main(int argc, char* argv[])
     // Without HOME the settings would land in /; the account's own home is meant.
     if (qEnvironmentVariableIsEmpty("HOME"))
         qputenv("HOME", QFile::encodeName(platform::homeFolder()));
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+    if (cli::wantsTerminal(arguments)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Qelvanto"));
+        return cli::runWithoutWindow(arguments);
+    }
     QApplication app(argc, argv);
+    // What is left once Qt has taken its own options: files and folders to convert.
+    arguments.clear();
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+    const cli::Invocation invocation =
+        cli::parseArguments(arguments, {}, 1, cli::workingDirectory());
+    if (invocation.mode != cli::Invocation::Mode::Window) {
+        std::fputs(invocation.text.toLocal8Bit().append('\n').constData(), stderr);
+        return cli::kUsageStatus;
+    }
     QApplication::setApplicationName(QStringLiteral("Qelvanto"));
     QApplication::setDesktopFileName(QStringLiteral(QELVANTO_APP_ID));
     QApplication::setWindowIcon(BannerController::applicationIcon());
@@ -60,5 +83,8 @@ int main(int argc, char* argv[])
     controller.mainWindow()->show();
     controller.applicationDidFinishLaunching();
     closeWindowOnTermination(controller.mainWindow());
+    // Files from the file manager or the shell: as if they had been dropped on the door.
+    if (!invocation.paths.isEmpty())
+        controller.collectAndStart(invocation.paths);
     return app.exec();
 }

@@ -112,11 +112,11 @@ struct LogCapture {
 };
 
 
-// This process's children as "pid state" entries, zombies included.
-inline QStringList childProcesses()
+// A process's children as "pid state" entries, zombies included.
+inline QStringList childProcessesOf(qint64 parent)
 {
     QStringList found;
-    const QString self = QString::number(::getpid());
+    const QString self = QString::number(parent);
     for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
         QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
         if (!stat.open(QIODevice::ReadOnly))
@@ -128,6 +128,12 @@ inline QStringList childProcesses()
             found << pid + QLatin1Char(' ') + rest[0];
     }
     return found;
+}
+
+// This process's children.
+inline QStringList childProcesses()
+{
+    return childProcessesOf(::getpid());
 }
 
 // The shell lines of a stand-in encoder's probe run (three arguments: -y -i PATH):

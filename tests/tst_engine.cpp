@@ -1,5 +1,7 @@
 #include "TestSupport.h"
+#include "app/Arguments.h"
 #include "app/Settings.h"
+#include "app/Terminal.h"
 #include "engine/CommandLine.h"
 #include "engine/Batch.h"
 #include "engine/Journey.h"
@@ -51,6 +53,14 @@ private slots:
     void windowPlaceText();
     void folderSwitch();
     void folderUrlsBecomePlainPaths();
+    void commandLine_data();
+    void commandLine();
+    void windowOrTerminal_data();
+    void windowOrTerminal();
+    void absolutePaths_data();
+    void absolutePaths();
+    void progressLines_data();
+    void progressLines();
 };
 
 void EngineTest::timeStrings_data()
@@ -640,6 +650,180 @@ void EngineTest::folderUrlsBecomePlainPaths()
     QCOMPARE(engine::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/home/me/Desktop/"))),
              QStringLiteral("/home/me/Desktop/"));
     QCOMPARE(engine::outputFolderText(QUrl::fromLocalFile(QStringLiteral("/tmp/100%"))), QStringLiteral("/tmp/100%/"));
+}
+
+void EngineTest::commandLine_data()
+{
+    // saved: the window's format, bitrate, rate and channel indexes, files at once, Keep folders.
+    QTest::addColumn<QByteArrayList>("args");
+    QTest::addColumn<QList<int>>("saved");
+    QTest::addColumn<QString>("expected");
+    const QList<int> none{0, 5, 2, 1, 1, 0};
+    const QString folder = QDir::tempPath();
+    const QString file = QCoreApplication::applicationFilePath();
+    const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+    row("no arguments") << QByteArrayList{} << none << "window";
+    row("files for the window") << QByteArrayList{"a.wav", "/m/./Album//"} << none << "window /w/a.wav /m/Album";
+    row("name that is not UTF-8") << QByteArrayList{"-c", "caf\xe9.wav"} << none
+                                  << QString::fromLatin1("convert mp3 192 44100 1 jobs 1 Original Folder - keep 0 quiet 0 /w/caf\xe9.wav");
+    row("window's first-start choices") << QByteArrayList{"-c", "a.wav"} << none
+                                        << "convert mp3 192 44100 1 jobs 1 Original Folder - keep 0 quiet 0 /w/a.wav";
+    row("window's saved choices") << QByteArrayList{"--convert", "a.wav"} << QList<int>{3, 0, 0, 0, 2, 1}
+                                  << "convert ogg 64 22050 0 jobs 2 Original Folder - keep 0 quiet 0 /w/a.wav";
+    row("saved index outside its list") << QByteArrayList{"-c", "a"} << QList<int>{10, -1, 4, 2, 1, 0}
+                                        << "convert mp3 192 44100 1 jobs 1 Original Folder - keep 0 quiet 0 /w/a";
+    row("every option") << QByteArrayList{"-c", "--format", "OPUS", "--bitrate", "320", "--rate=48000", "--channels",
+                                          "Mono", "--jobs", "4", "--output", folder.toUtf8(), "--keep-folders", "-q", "a"}
+                        << none
+                        << "convert opus 320 48000 0 jobs 4 Choose a Folder… " + folder + "/ keep 1 quiet 1 /w/a";
+    row("a path after --") << QByteArrayList{"-c", "--", "-c"} << none
+                           << "convert mp3 192 44100 1 jobs 1 Original Folder - keep 0 quiet 0 /w/-c";
+    row("help") << QByteArrayList{"--help"} << none << "help";
+    row("version") << QByteArrayList{"-v"} << none << "version qelvanto " QELVANTO_VERSION_TEXT "\n";
+    const QString formats = "use one of: mp3, m4a, aac, ogg, flac, wav, aiff, wma, ac3, opus";
+    row("unknown format") << QByteArrayList{"-c", "--format", "mp4", "a"} << none
+                          << "usage qelvanto: the format \"mp4\" is not offered; " + formats;
+    row("format without a value") << QByteArrayList{"-c", "a", "--format"} << none
+                                  << "usage qelvanto: --format needs a value; " + formats;
+    row("channels") << QByteArrayList{"-c", "--channels", "2", "a"} << none
+                    << "usage qelvanto: the channels \"2\" is not offered; use one of: mono, stereo";
+    for (const char* jobs : {"0", "5", "two"})
+        row(qPrintable(QStringLiteral("jobs %1").arg(jobs)))
+            << QByteArrayList{"-c", "--jobs", jobs, "a"} << none
+            << QStringLiteral("usage qelvanto: --jobs \"%1\" is not offered; use a number of files from 1 to 4 (the "
+                              "number of cores)").arg(jobs);
+    row("output missing") << QByteArrayList{"-c", "--output", "nowhere", "a"} << none
+                          << "usage qelvanto: --output \"/w/nowhere\" is not an existing folder; use an existing folder";
+    row("output is a file") << QByteArrayList{"-c", "--output", file.toUtf8(), "a"} << none
+                            << "usage qelvanto: --output \"" + file + "\" is not an existing folder; use an existing folder";
+    row("output not UTF-8") << QByteArrayList{"-c", "--output", "/tmp/\xff", "a"} << none
+                            << "usage qelvanto: --output: the folder's name is not valid UTF-8; use another folder";
+    row("keep folders without output") << QByteArrayList{"-c", "--keep-folders", "a"} << none
+                                       << "usage qelvanto: --keep-folders goes with --output: qelvanto --convert "
+                                          "--output DIR --keep-folders PATH…";
+    row("no path") << QByteArrayList{"-c", "--format", "ogg"} << none
+                   << "usage qelvanto: --convert needs at least one file or folder: qelvanto --convert [OPTIONS] PATH…";
+    row("option without --convert") << QByteArrayList{"--format", "ogg", "a"} << none
+                                    << "usage qelvanto: --format goes with --convert: qelvanto --convert [OPTIONS] PATH…";
+    row("unknown option") << QByteArrayList{"-c", "--fromat", "ogg", "a"} << none
+                          << "usage qelvanto: Unknown option 'fromat'. The options are --convert, --format, --bitrate, "
+                             "--rate, --channels, --jobs, --output, --keep-folders, --quiet, --help and --version.";
+}
+
+void EngineTest::commandLine()
+{
+    QFETCH(QByteArrayList, args);
+    QFETCH(QList<int>, saved);
+    QFETCH(QString, expected);
+    const cli::SavedChoices choices{saved[0], saved[1], saved[2], saved[3], saved[4], saved[5] != 0};
+    const cli::Invocation inv = cli::parseArguments(args, choices, 4, "/w");
+    QString got;
+    QStringList paths;
+    for (const QByteArray& p : inv.paths)
+        paths << QString::fromLatin1(p); // byte for byte
+    switch (inv.mode) {
+    case cli::Invocation::Mode::Window:
+        got = (QStringList{QStringLiteral("window")} + paths).join(QLatin1Char(' '));
+        break;
+    case cli::Invocation::Mode::Convert: {
+        const auto& s = inv.settings;
+        got = QStringLiteral("convert %1 %2 %3 %4 jobs %5 %6 %7 keep %8 quiet %9 ")
+                  .arg(s.format, s.bitrate, s.rate).arg(s.channelIndex).arg(inv.jobs)
+                  .arg(s.outputChoice, s.outputFolder.isEmpty() ? "-" : s.outputFolder)
+                  .arg(int(s.keepFolders)).arg(int(inv.quiet)) + paths.join(QLatin1Char(' '));
+        break;
+    }
+    case cli::Invocation::Mode::Help:
+        // Every option is there, and every value a box offers.
+        for (const char* o : {"--convert", "--format", "--bitrate", "--rate", "--channels", "--jobs", "--output",
+                              "--keep-folders", "--quiet", "--help", "--version"})
+            QVERIFY2(inv.text.contains(QLatin1String(o)), o);
+        for (const QStringList& list : {kFormats, kBitrates, kRates})
+            QVERIFY(inv.text.simplified().contains(list.join(QStringLiteral(", "))));
+        got = QStringLiteral("help");
+        break;
+    case cli::Invocation::Mode::Version:
+        got = QStringLiteral("version ") + inv.text;
+        break;
+    case cli::Invocation::Mode::UsageError:
+        QVERIFY(!inv.text.contains('\n'));
+        got = QStringLiteral("usage ") + inv.text;
+        break;
+    }
+    QCOMPARE(got, expected);
+}
+
+void EngineTest::windowOrTerminal_data()
+{
+    QTest::addColumn<QByteArrayList>("args");
+    QTest::addColumn<bool>("terminal");
+    QTest::newRow("none") << QByteArrayList{} << false;
+    QTest::newRow("files") << QByteArrayList{"a.wav", "/m/b"} << false;
+    QTest::newRow("Qt's own options") << QByteArrayList{"-platform", "offscreen", "-style", "fusion"} << false;
+    QTest::newRow("unknown option") << QByteArrayList{"--fromat"} << false;
+    QTest::newRow("after --") << QByteArrayList{"--", "-c"} << false;
+    QTest::newRow("-c") << QByteArrayList{"a", "-c"} << true;
+    QTest::newRow("--convert") << QByteArrayList{"--convert", "a"} << true;
+    QTest::newRow("--format=ogg") << QByteArrayList{"--format=ogg", "a"} << true;
+    QTest::newRow("--help") << QByteArrayList{"--help"} << true;
+    QTest::newRow("-v") << QByteArrayList{"-v"} << true;
+}
+
+void EngineTest::windowOrTerminal()
+{
+    QFETCH(QByteArrayList, args);
+    QFETCH(bool, terminal);
+    QCOMPARE(cli::wantsTerminal(args), terminal);
+}
+
+void EngineTest::absolutePaths_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QByteArray>("folder");
+    QTest::addColumn<QByteArray>("absolute");
+    QTest::newRow("relative") << QByteArray("a.wav") << QByteArray("/w") << QByteArray("/w/a.wav");
+    QTest::newRow("up from the working folder") << QByteArray("./../y/./b.ogg") << QByteArray("/w/v/") << QByteArray("/w/y/b.ogg");
+    // x may be a link: its parent is the system's to find.
+    QTest::newRow("up from a given name") << QByteArray("x/../y") << QByteArray("/w") << QByteArray("/w/x/../y");
+    QTest::newRow("up past the root") << QByteArray("../../..") << QByteArray("/w") << QByteArray("/");
+    QTest::newRow("absolute, doubled slashes") << QByteArray("//m//Album/") << QByteArray("/w") << QByteArray("/m/Album");
+    QTest::newRow("not UTF-8") << QByteArray("caf\xe9/\xff.wav") << QByteArray("/\xfe") << QByteArray("/\xfe/caf\xe9/\xff.wav");
+    QTest::newRow("spaces and dashes") << QByteArray("-a b.wav") << QByteArray("/w") << QByteArray("/w/-a b.wav");
+}
+
+void EngineTest::absolutePaths()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(QByteArray, folder);
+    QFETCH(QByteArray, absolute);
+    QCOMPARE(cli::absolutePath(path, folder), absolute);
+}
+
+void EngineTest::progressLines_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("percent"); // -1: still examined
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("converting") << "a.wav" << 45 << "about 40 s left" << 80 << " 45% a.wav  about 40 s left";
+    QTest::newRow("examined, no estimate yet") << "a.wav" << -1 << "" << 80 << "...  a.wav";
+    QTest::newRow("past the end") << "a.wav" << 130 << "" << 80 << "100% a.wav";
+    QTest::newRow("long name cut") << "abcdefghijklmnopqrstuvwxyz.wav" << 5 << "about 5 s left" << 30
+                                   << "  5% abcdefg…  about 5 s left";
+    QTest::newRow("narrow") << "a.wav" << 5 << "about 5 s left" << 10 << "  5%   ab";
+}
+
+void EngineTest::progressLines()
+{
+    QFETCH(QString, name);
+    QFETCH(int, percent);
+    QFETCH(QString, left);
+    QFETCH(int, width);
+    QFETCH(QString, line);
+    const QString got = cli::progressLine(name, percent < 0 ? std::nullopt : std::optional<int>(percent), left, width);
+    QCOMPARE(got, line);
+    QVERIFY(got.size() < width);
 }
 
 QTEST_GUILESS_MAIN(EngineTest)

@@ -7,6 +7,7 @@
 #include "NSCImageView.h"
 #include "ui/BannerController.h"
 #include "ui/DesktopIntegration.h"
+#include "engine/Choices.h"
 #include "engine/InputCollection.h"
 
 #include <QAccessible>
@@ -80,6 +81,8 @@ private slots:
     void settingsFirstStartAndRoundTrip();
     void settingsOddFiles();
     void windowIdentityAndWebLink();
+    void boxesOfferTheChoices();
+    void pathsOnTheCommandLineStartABatch();
     void desktopCallsOverTheBus();
 
 public slots:
@@ -482,6 +485,64 @@ void InputTest::windowIdentityAndWebLink()
         QApplication::setPalette(light);
         QTRY_VERIFY(lightAsItWas());
     }
+}
+
+void InputTest::boxesOfferTheChoices()
+{
+    // The command line takes the same texts and setting.dat's indexes mean the same.
+    BannerController c;
+    c.applicationDidFinishLaunching();
+    auto& ui = c.outlets();
+    const auto items = [](const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    };
+    QCOMPARE(items(ui.cmbFormat), engine::kFormats);
+    QCOMPARE(items(ui.cmbbr), engine::kBitrates);
+    QCOMPARE(items(ui.cmbRate), engine::kRates);
+    QCOMPARE(items(ui.cmbChannel), engine::kChannels);
+    QCOMPARE(items(ui.cmbOutput), engine::kOutputChoices);
+    QCOMPARE(ui.cmbFormat->currentIndex(), engine::kDefaultFormat);
+    QCOMPARE(ui.cmbbr->currentIndex(), engine::kDefaultBitrate);
+    QCOMPARE(ui.cmbRate->currentIndex(), engine::kDefaultRate);
+    QCOMPARE(ui.cmbChannel->currentIndex(), engine::kDefaultChannel);
+}
+
+void InputTest::pathsOnTheCommandLineStartABatch()
+{
+    // A file given by its relative name and a folder, as a file manager or a shell
+    // passes them: the window converts them as if they had been dropped.
+    QTemporaryDir home, work;
+    QDir().mkpath(home.filePath("Qelvanto"));
+    QFile dat(home.filePath("Qelvanto/setting.dat"));
+    QVERIFY(dat.open(QIODevice::WriteOnly) && dat.write("3,5,2,1") == 7);
+    dat.close();
+    QVERIFY(makeTone(work.filePath("one.wav")));
+    QVERIFY(makeTone(work.filePath("Album/CD 1/two.flac")));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", home.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(work.path());
+    p.start(QStringLiteral(QELVANTO_EXE), {QStringLiteral("one.wav"), work.filePath("Album")});
+    QVERIFY(p.waitForStarted());
+    const QStringList outputs{work.filePath("Converted/one.ogg"), work.filePath("Album/CD 1/Converted/two.ogg")};
+    // Done once both results are written and no encoder runs any more.
+    const auto done = [&] {
+        return std::all_of(outputs.cbegin(), outputs.cend(), [](const QString& o) { return QFileInfo(o).size() > 0; })
+            && childProcessesOf(p.processId()).isEmpty();
+    };
+    const bool converted = QTest::qWaitFor(done, 60000);
+    p.terminate();
+    QVERIFY2(p.waitForFinished(20000), p.readAllStandardError().constData());
+    QVERIFY(converted);
+    for (const QString& o : outputs)
+        QCOMPARE(probeAudio(o).codec, QStringLiteral("vorbis"));
+    // The window's saved choices apply, echoed at start-up as without arguments.
+    QCOMPARE(p.readAllStandardOutput(), QByteArray("3,5,2,1"));
 }
 
 void InputTest::desktopCallsOverTheBus()

@@ -9,6 +9,7 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/qelvanto share/qelvanto/ffmpeg share/applications/org.qelvanto.Qelvanto.desktop \
          share/metainfo/org.qelvanto.Qelvanto.metainfo.xml share/doc/qelvanto/README.md \
+         share/bash-completion/completions/qelvanto \
          share/icons/hicolor/48x48/apps/org.qelvanto.Qelvanto.png share/icons/hicolor/256x256/apps/org.qelvanto.Qelvanto.png; do
   [ -e "$prefix/$f" ] || { echo "FAIL: the install tree lacks $f" >&2; exit 1; }
 done

@@ -29,7 +29,8 @@ unpacked=$build/package/unpacked
 rm -rf "$unpacked"
 dpkg-deb -x "$deb" "$unpacked"
 for f in usr/share/doc/qelvanto/copyright usr/share/doc/qelvanto/changelog.Debian.gz \
-         usr/share/man/man1/qelvanto.1.gz usr/share/doc/qelvanto/README.md; do
+         usr/share/man/man1/qelvanto.1.gz usr/share/doc/qelvanto/README.md \
+         usr/share/bash-completion/completions/qelvanto; do
   [ -f "$unpacked/$f" ] || { echo "FAIL: the package lacks $f" >&2; exit 1; }
 done
 # Every picture the installed README links to is installed beside it.
@@ -46,4 +47,13 @@ installed_target=$(realpath -m "/usr/share/qelvanto/$link")
 # In the scratch tree that file stands in for the installed dependency.
 mkdir -p "$(dirname "$unpacked$installed_target")"
 ln -s "$installed_target" "$unpacked$installed_target"
+# Without a display, from a shell.
+scratch=$(mktemp -d)
+"$unpacked/usr/share/qelvanto/ffmpeg" -v error -f lavfi -i sine=d=1 "$scratch/tone.wav"
+summary=$(cd "$scratch" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$scratch/data" \
+  "$unpacked/usr/bin/qelvanto" --convert --quiet --format flac tone.wav) ||
+  { echo "FAIL: qelvanto --convert ended with status $?" >&2; exit 1; }
+[ "$summary" = "Conversion Completed." ] && [ -s "$scratch/Converted/tone.flac" ] && [ ! -e "$scratch/data" ] ||
+  { echo "FAIL: qelvanto --convert said '$summary' and made $(find "$scratch" -type f)" >&2; exit 1; }
+rm -rf "$scratch"
 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/session.sh" "$unpacked/usr" "$build/artifacts/package"

@@ -51,8 +51,9 @@ mkdir -p "$music"
 openbox --sm-disable >/dev/null 2>&1 & wm_pid=$!
 wait_for 10 wmctrl -m || fail "the window manager did not start"
 
-# Started as the menu entry starts it.
+# Started as the menu entry starts it: with no files, its field codes stand for nothing.
 exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/org.qelvanto.Qelvanto.desktop")
+exec_line=$(sed 's/ %[fFuU]//g' <<<"$exec_line")
 [ "$exec_line" = qelvanto ] || fail "unexpected Exec line: $exec_line"
 PATH=$prefix/bin:$PATH "$exec_line" >"$artifacts/e2e-stdout.txt" 2>"$artifacts/e2e-stderr.txt" & app_pid=$!
 wait_for 20 visible '^Qelvanto$' || fail "the window did not appear"

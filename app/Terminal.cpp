@@ -1,0 +1,280 @@
+#include "app/Terminal.h"
+
+#include "engine/CommandLine.h"
+#include "engine/FileWork.h"
+#include "platform/Resources.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QThread>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace cli {
+
+QString progressLine(const QString& name, std::optional<int> percent, const QString& timeLeft, int width)
+{
+    const QString head = percent ? QStringLiteral("%1% ").arg(std::clamp(*percent, 0, 100), 3)
+                                 : QStringLiteral("...  ");
+    const QString tail = timeLeft.isEmpty() ? QString() : QStringLiteral("  ") + timeLeft;
+    const qsizetype room = qsizetype(width) - 1 - head.size() - tail.size();
+    QString shown = name;
+    if (shown.size() > room)
+        shown = room > 1 ? shown.left(room - 1) + QStringLiteral("…") : QString();
+    return (head + shown + tail).left(std::max(0, width - 1));
+}
+
+Terminal::Terminal(Invocation invocation, std::FILE* out, std::FILE* err, bool live)
+    : invocation_(std::move(invocation)), out_(out), err_(err), live_(live && !invocation_.quiet)
+{
+}
+
+Terminal::~Terminal() = default;
+
+void Terminal::start()
+{
+    if (!invocation_.quiet)
+        if (const auto refused = engine::refusedCombination(
+                invocation_.settings.format, invocation_.settings.bitrate.toInt(),
+                (invocation_.settings.format == engine::kOpus ? engine::kOpusRate : invocation_.settings.rate).toInt(),
+                invocation_.settings.channelIndex + 1))
+            say(*refused);
+    // A folder may lie on a slow or hung mount; signals are still heard meanwhile.
+    engine::offThread(
+        this, [paths = invocation_.paths] { return engine::collectInputs(paths); },
+        [this](const engine::CollectedInputs& inputs) { run(inputs); });
+}
+
+void Terminal::run(const engine::CollectedInputs& inputs)
+{
+    if (signal_)
+        return;
+    engine::BatchSetup setup{
+        .files = inputs.paths,
+        .inexact = inputs.inexact,
+        .subfolders = inputs.subfolders,
+        .jobs = invocation_.jobs,
+        .settings = invocation_.settings,
+        .makeRunner =
+            [](const QStringList& arguments) {
+                return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
+            },
+        // The window's pause after a skipped file is for the eye.
+        .skipPauseMs = 0,
+    };
+    batch_ = std::make_unique<engine::Batch>(std::move(setup), this);
+    if (live_)
+        connect(batch_.get(), &engine::Batch::progressed, this, &Terminal::drawLive);
+    batch_->start();
+}
+
+void Terminal::interrupt(int signal)
+{
+    if (signal_ || over_)
+        return;
+    signal_ = signal;
+    if (!batch_) {
+        // Still collecting: nothing has started, nothing to stop.
+        over_ = true;
+        emit finished(128 + signal);
+        return;
+    }
+    batch_->stop();
+}
+
+void Terminal::say(const QString& text)
+{
+    eraseLive();
+    std::fputs(text.toLocal8Bit().append('\n').constData(), err_);
+    std::fflush(err_);
+    drawLive();
+}
+
+void Terminal::eraseLive()
+{
+    if (drawn_ == 0)
+        return;
+    std::fprintf(err_, "\x1b[%dA\r\x1b[J", drawn_);
+    drawn_ = 0;
+}
+
+void Terminal::drawLive()
+{
+    if (!live_ || !batch_ || batch_->ended())
+        return;
+    int width = 80;
+    winsize size{};
+    if (::ioctl(::fileno(err_), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        width = size.ws_col;
+    const auto left = batch_->secondsLeft();
+    const QString timeLeft = left ? engine::timeLeftText(*left) : QString();
+    QByteArray text;
+    if (drawn_ > 0)
+        text += "\x1b[" + QByteArray::number(drawn_) + "A";
+    text += "\r\x1b[J";
+    int lines = 0;
+    for (const engine::Journey* j : batch_->running()) {
+        std::optional<int> percent;
+        if (j->converting() && j->totalDuration() > 0)
+            percent = int(std::min<qint64>(100, j->position() * 100 / j->totalDuration()));
+        text += progressLine(engine::lastPathComponent(j->input()), percent, timeLeft, width).toLocal8Bit() + '\n';
+        ++lines;
+    }
+    std::fputs(text.constData(), err_);
+    std::fflush(err_);
+    drawn_ = lines;
+}
+
+void Terminal::sayUnusable(const QString& text)
+{
+    // Several files at once may all find it so; it is said once, also when quiet.
+    if (unusableSaid_)
+        return;
+    unusableSaid_ = true;
+    say(QStringLiteral("qelvanto: ") + text);
+}
+
+std::optional<QString> Terminal::batchFileStarting(qsizetype, const QString&)
+{
+    if (signal_)
+        return std::nullopt;
+    const QString encoder = platform::pathForResource(QStringLiteral("ffmpeg"));
+    if (encoder.isEmpty()) {
+        sayUnusable(QStringLiteral("the encoder is missing: \"ffmpeg\" was not found in %1. Reinstall Qelvanto, "
+                                   "or install the ffmpeg package.")
+                        .arg(platform::resourceSearchDirs().join(QStringLiteral(" or "))));
+        return std::nullopt;
+    }
+    if (!QFileInfo(encoder).isExecutable()) {
+        sayUnusable(QStringLiteral("the encoder \"%1\" cannot be run: it is not executable. Reinstall Qelvanto, "
+                                   "or install the ffmpeg package.")
+                        .arg(encoder));
+        return std::nullopt;
+    }
+    return encoder;
+}
+
+QStringList Terminal::journeyArguments(engine::Journey*, const QString& commandText)
+{
+    return engine::splitArguments(commandText);
+}
+
+void Terminal::batchFileEnded(engine::Journey* journey)
+{
+    ++ended_;
+    const engine::FileOutcome& outcome = journey->outcome();
+    if (journey->ending() == engine::Ending::EncoderUnusable) {
+        sayUnusable(QStringLiteral("the encoder \"%1\" cannot be run: %2. Reinstall Qelvanto, or install the "
+                                   "ffmpeg package.")
+                        .arg(platform::pathForResource(QStringLiteral("ffmpeg")), outcome.reason));
+        return;
+    }
+    if (invocation_.quiet)
+        return;
+    QString text = QStringLiteral("%1/%2 %3: %4").arg(ended_).arg(batch_->size()).arg(outcome.input, engine::describe(outcome));
+    if (!journey->removedOutput().isEmpty())
+        text += QStringLiteral("\n%1 %2: its unfinished output %3 was removed.")
+                    .arg(outcome.outcome == engine::Outcome::Stopped ? QStringLiteral("Stopped")
+                                                                     : QStringLiteral("Not converted"),
+                         outcome.input, journey->removedOutput());
+    say(text);
+}
+
+int Terminal::exitStatus() const
+{
+    if (signal_)
+        return 128 + signal_;
+    for (qsizetype i = 0; i < batch_->size(); ++i) {
+        const auto& o = batch_->outcome(i);
+        if (!o || (o->outcome != engine::Outcome::Converted && o->outcome != engine::Outcome::NotAudio))
+            return 1;
+    }
+    return 0;
+}
+
+void Terminal::batchEnded(engine::BatchEnd end)
+{
+    eraseLive();
+    over_ = true;
+    // The encoder cannot run (said above): there is nothing to sum up, as in the window.
+    if (end != engine::BatchEnd::Abandoned || signal_) {
+        QString text = batch_->report().alertText(batch_->size());
+        qsizetype unstarted = 0;
+        for (qsizetype i = 0; i < batch_->size(); ++i)
+            unstarted += batch_->outcome(i) ? 0 : 1;
+        if (unstarted > 0)
+            text += QStringLiteral("\n%1 of %2 files were not started.").arg(unstarted).arg(batch_->size());
+        std::fputs(text.toLocal8Bit().append('\n').constData(), out_);
+        std::fflush(out_);
+    }
+    emit finished(exitStatus());
+}
+
+namespace {
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int signal)
+{
+    const char byte = char(signal);
+    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+// SIGINT and SIGTERM reach the terminal's batch through the event loop.
+void interruptOnSignals(Terminal* terminal)
+{
+    if (::pipe(g_signalPipe) != 0)
+        return;
+    for (int fd : g_signalPipe)
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, terminal);
+    QObject::connect(notifier, &QSocketNotifier::activated, terminal, [terminal] {
+        char byte = 0;
+        if (::read(g_signalPipe[0], &byte, 1) == 1)
+            terminal->interrupt(int(byte));
+    });
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGTERM, &sa, nullptr);
+}
+
+} // namespace
+
+int runWithoutWindow(const QList<QByteArray>& arguments)
+{
+    const int cores = std::max(1, QThread::idealThreadCount());
+    const Invocation invocation = parseArguments(arguments, readSavedChoices(cores), cores, workingDirectory());
+    switch (invocation.mode) {
+    case Invocation::Mode::Help:
+    case Invocation::Mode::Version:
+        std::fputs(invocation.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case Invocation::Mode::UsageError:
+        std::fputs(invocation.text.toLocal8Bit().append('\n').constData(), stderr);
+        return kUsageStatus;
+    case Invocation::Mode::Window:
+        std::fputs("qelvanto: see qelvanto --help\n", stderr);
+        return kUsageStatus;
+    case Invocation::Mode::Convert:
+        break;
+    }
+    const char* term = std::getenv("TERM");
+    const bool live = ::isatty(STDERR_FILENO) && !(term && QByteArray(term) == "dumb");
+    Terminal terminal(invocation, stdout, stderr, live);
+    interruptOnSignals(&terminal);
+    // Queued: the status is set once the event loop runs, whenever the batch ends.
+    QObject::connect(&terminal, &Terminal::finished, QCoreApplication::instance(),
+                     [](int status) { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+    terminal.start();
+    return QCoreApplication::exec();
+}
+
+} // namespace cli
