@@ -169,12 +169,8 @@ void Terminal::batchFileEnded(engine::Journey* journey)
 {
     ++ended_;
     const engine::FileOutcome& outcome = journey->outcome();
-    if (journey->ending() == engine::Ending::EncoderUnusable) {
-        sayUnusable(QStringLiteral("the encoder \"%1\" cannot be run: %2. Reinstall Qelvanto, or install the "
-                                   "ffmpeg package.")
-                        .arg(platform::pathForResource(QStringLiteral("ffmpeg")), outcome.reason));
-        return;
-    }
+    if (journey->ending() == engine::Ending::EncoderUnusable)
+        return; // said once, below
     if (invocation_.quiet)
         return;
     QString text = QStringLiteral("%1/%2 %3: %4").arg(ended_).arg(batch_->size()).arg(outcome.input, engine::describe(outcome));
@@ -184,6 +180,13 @@ void Terminal::batchFileEnded(engine::Journey* journey)
                                                                      : QStringLiteral("Not converted"),
                          outcome.input, journey->removedOutput());
     say(text);
+}
+
+void Terminal::batchEncoderUnusable(const QString& reason)
+{
+    sayUnusable(QStringLiteral("the encoder \"%1\" cannot be run: %2. Reinstall Qelvanto, or install the "
+                               "ffmpeg package.")
+                    .arg(platform::pathForResource(QStringLiteral("ffmpeg")), reason));
 }
 
 int Terminal::exitStatus() const

@@ -41,6 +41,7 @@ private:
 
     std::optional<QString> batchFileStarting(qsizetype index, const QString& input) override;
     void batchFileEnded(engine::Journey* journey) override;
+    void batchEncoderUnusable(const QString& reason) override;
     void batchEnded(engine::BatchEnd end) override;
     void journeyPreparing(engine::Journey*) override { drawLive(); }
     void journeyConverting(engine::Journey*) override { drawLive(); }

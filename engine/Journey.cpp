@@ -341,8 +341,8 @@ void Journey::launch(const QStringList& arguments)
             return endAfterRelease(Ending::NoRunner, {setup_.input, Outcome::Failed, {}, -1,
                                                       QStringLiteral("the encoder could not be started"), {}});
         runner_->setOutputStringEncoding(platform::ASCIIStringEncoding);
+        launched_ = true; // from the runner's first step, which the views hear of
         runner_->startProcess();
-        launched_ = true;
         if (!muted_)
             return host_->journeyLaunched(this, arguments);
         // As long as a probe would be given to read the input's head.
@@ -356,6 +356,7 @@ void Journey::launch(const QStringList& arguments)
     } catch (const std::exception& e) {
         qCDebug(lcEngine).noquote().nospace() << "Caught " << exceptionName(e) << ": " << exceptionReason(e);
         endingName_ = exceptionName(e);
+        launched_ = false;
         runner_->setDelegate(nullptr);
         runner_->setRawErrorObserver(nullptr);
         // Without a probe, this start was the encoder's first: it cannot run.
