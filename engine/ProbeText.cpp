@@ -210,13 +210,17 @@ QStringList OwnLines::feed(const QString& chunk)
     QString text = carry_ + chunk;
     QStringList own;
     qsizetype from = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
-            continue;
+    // Line ends found by the library's fast search: a chunk may be a megabyte of one line.
+    qsizetype feed = text.indexOf(QLatin1Char('\n')), ret = text.indexOf(QLatin1Char('\r'));
+    while (feed >= 0 || ret >= 0) {
+        const qsizetype i = feed < 0 ? ret : ret < 0 ? feed : std::min(feed, ret);
         if (auto line = ownLine(text.mid(from, i - from), blockIndent_); line && !line->isEmpty())
             own << *line;
         from = i + 1;
+        if (feed == i)
+            feed = text.indexOf(QLatin1Char('\n'), from);
+        if (ret == i)
+            ret = text.indexOf(QLatin1Char('\r'), from);
     }
     carry_ = text.mid(from);
     // A line without end for ever is no line we need; keep memory bounded.
@@ -282,10 +286,19 @@ std::optional<ProgressLine> progressLine(const QString& line)
 
 QSet<QString> markerLines(const QString& ownText)
 {
+    const QString marker = QString::fromUtf16(kNoSpace);
     QSet<QString> lines;
-    for (const QString& line : ownText.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts))
-        if (line.contains(QString::fromUtf16(kNoSpace)))
-            lines.insert(line);
+    // Only the lines around each marker are cut out: a dump may be megabytes.
+    for (qsizetype at = ownText.indexOf(marker); at >= 0; at = ownText.indexOf(marker, at + marker.size())) {
+        const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); };
+        qsizetype start = at, end = at;
+        while (start > 0 && !isBreak(ownText.at(start - 1)))
+            --start;
+        while (end < ownText.size() && !isBreak(ownText.at(end)))
+            ++end;
+        lines.insert(ownText.mid(start, end - start));
+        at = end - marker.size();
+    }
     return lines;
 }
 
@@ -334,7 +347,11 @@ void ConversionText::keep(const QString& text)
 
 void ConversionText::judge()
 {
+    const QString marker = QString::fromUtf16(kNoSpace);
     const auto own = [&](const QString& text) {
+        // Most runs say nothing of the kind: nothing to look into.
+        if (!text.contains(marker))
+            return QSet<QString>();
         return markerLines(encoderOwnText(withoutPath(withoutPath(text, asEncoderPrintsIt(output_)),
                                                       asEncoderPrintsIt(input_))));
     };
