@@ -23,8 +23,8 @@ bool isAscii(const QByteArray& bytes)
 CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
 {
     CollectedInputs collected;
-    const auto add = [&](const QByteArray& native, const QByteArray& subfolder) {
-        collected.subfolders << QFile::decodeName(subfolder);
+    const auto add = [&](const QByteArray& native, const QString& subfolder) {
+        collected.subfolders << subfolder;
         // Plain ASCII, most names, is held unchanged; only the rest is checked.
         if (isAscii(native)) {
             collected.paths << QString::fromLatin1(native);
@@ -39,7 +39,7 @@ CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
     for (const QByteArray& path : droppedPaths) {
         struct stat st {};
         if (::stat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode)) {
-            add(path, {});
+            add(path, QString());
             continue;
         }
         // The folder's own name, also when it was given as "." or "..".
@@ -49,17 +49,27 @@ CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
             std::free(real);
         }
         own = own.mid(own.lastIndexOf('/') + 1);
+        // The files of one folder come together: their subfolder text is made once.
+        QByteArray lastDir;
+        QString subfolder = QFile::decodeName(own);
+        QByteArray file = path + '/'; // one buffer for every name: no allocation per file
+        const qsizetype base = file.size();
         platform::walkBelow(path, [&](const QByteArray& relative, bool isDir) {
             if (isDir) {
                 if (logging)
                     qCDebug(lcUi).noquote() << "Directory -" << QFile::decodeName(relative);
                 return;
             }
-            const QByteArray file = path + '/' + relative;
+            file.truncate(base);
+            file.append(relative);
             if (logging)
                 qCDebug(lcUi).noquote() << "  File -" << QFile::decodeName(file);
-            const qsizetype slash = relative.lastIndexOf('/');
-            add(file, slash < 0 ? own : own + '/' + relative.left(slash));
+            const QByteArrayView dir = QByteArrayView(relative).first(std::max<qsizetype>(0, relative.lastIndexOf('/')));
+            if (dir != QByteArrayView(lastDir)) {
+                lastDir = dir.toByteArray();
+                subfolder = QFile::decodeName(dir.isEmpty() ? own : own + '/' + lastDir);
+            }
+            add(file, subfolder);
         });
     }
     return collected;
