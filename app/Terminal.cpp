@@ -1,5 +1,7 @@
 #include "app/Terminal.h"
 
+#include "platform/Signals.h"
+
 #include "engine/CommandLine.h"
 #include "engine/FileWork.h"
 #include "platform/Resources.h"
@@ -219,37 +221,6 @@ void Terminal::batchEnded(engine::BatchEnd end)
     emit finished(exitStatus());
 }
 
-namespace {
-int g_signalPipe[2] = {-1, -1};
-
-void onSignal(int signal)
-{
-    const char byte = char(signal);
-    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
-}
-
-// SIGINT and SIGTERM reach the terminal's batch through the event loop.
-void interruptOnSignals(Terminal* terminal)
-{
-    if (::pipe(g_signalPipe) != 0)
-        return;
-    for (int fd : g_signalPipe)
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, terminal);
-    QObject::connect(notifier, &QSocketNotifier::activated, terminal, [terminal] {
-        char byte = 0;
-        if (::read(g_signalPipe[0], &byte, 1) == 1)
-            terminal->interrupt(int(byte));
-    });
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGTERM, &sa, nullptr);
-}
-
-} // namespace
 
 int runWithoutWindow(const QList<QByteArray>& arguments)
 {
@@ -272,7 +243,8 @@ int runWithoutWindow(const QList<QByteArray>& arguments)
     const char* term = std::getenv("TERM");
     const bool live = ::isatty(STDERR_FILENO) && !(term && QByteArray(term) == "dumb");
     Terminal terminal(invocation, stdout, stderr, live);
-    interruptOnSignals(&terminal);
+    // SIGINT and SIGTERM stop the batch as Stop does.
+    platform::onInterruptSignals(&terminal, [&terminal](int signal) { terminal.interrupt(signal); });
     // Queued: the status is set once the event loop runs, whenever the batch ends.
     QObject::connect(&terminal, &Terminal::finished, QCoreApplication::instance(),
                      [](int status) { QCoreApplication::exit(status); }, Qt::QueuedConnection);

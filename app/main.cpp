@@ -4,50 +4,12 @@
 #include "ui/MainWindow.h"
 #include "ui/WindowSetup.h"
 #include "platform/FileSystem.h"
+#include "platform/Signals.h"
 #include "platform/Task.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QSocketNotifier>
 
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-int g_signalPipe[2] = {-1, -1};
-
-void onTerminate(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] ssize_t n = ::write(g_signalPipe[1], &byte, 1);
-}
-
-// A session that ends the program (SIGTERM, SIGINT) closes the window as a
-// person would, so the choices are saved as on any other close.
-void closeWindowOnTermination(QWidget* window)
-{
-    if (::pipe(g_signalPipe) != 0)
-        return;
-    for (int fd : g_signalPipe)
-        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
-        char byte;
-        [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &byte, 1);
-        window->close();
-        // The last window's close alone does not end the program when an alert
-        // (the completion alert of a batch that just ended) opens after it.
-        QCoreApplication::exit(0);
-    });
-    struct sigaction sa {};
-    sa.sa_handler = onTerminate;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &sa, nullptr);
-    ::sigaction(SIGINT, &sa, nullptr);
-}
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -82,7 +44,14 @@ int main(int argc, char* argv[])
     restoreWindowPlacement(controller.mainWindow());
     controller.mainWindow()->show();
     controller.applicationDidFinishLaunching();
-    closeWindowOnTermination(controller.mainWindow());
+    // A session that ends the program (SIGTERM, SIGINT) closes the window as a
+    // person would, so the choices are saved as on any other close.
+    platform::onInterruptSignals(controller.mainWindow(), [window = controller.mainWindow()](int) {
+        window->close();
+        // The last window's close alone does not end the program when an alert
+        // (the completion alert of a batch that just ended) opens after it.
+        QCoreApplication::exit(0);
+    });
     // Files from the file manager or the shell: as if they had been dropped on the door.
     if (!invocation.paths.isEmpty())
         controller.collectAndStart(invocation.paths);

@@ -186,6 +186,21 @@ struct Window {
     }
 };
 
+// Starts argv with its standard streams on /dev/null, without waiting; true when it started.
+bool spawnQuiet(const QStringList& args)
+{
+    Argv argv(args);
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const bool started = posix_spawn(&pid, argv.data()[0], &fa, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&fa);
+    return started;
+}
+
 // The probe and conversion command lines of the program, run one after another.
 qint64 plainBatch(const QStringList& files)
 {
@@ -224,16 +239,7 @@ qint64 plainParallelBatch(const QStringList& files, int k)
         runPlain({encoderPath(), "-y", "-i", input}, -1, -1, &probe);
         const QString output = engine::outputPath(input, s);
         QFile(output).open(QIODevice::WriteOnly); // reserved, as the program does
-        Argv argv(engine::splitArguments(engine::commandText(encoderPath(), input, output, s)));
-        posix_spawn_file_actions_t fa;
-        posix_spawn_file_actions_init(&fa);
-        posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
-        pid_t pid = -1;
-        if (posix_spawn(&pid, argv.data()[0], &fa, nullptr, argv.data(), environ) == 0)
-            ++running;
-        posix_spawn_file_actions_destroy(&fa);
+        running += spawnQuiet(engine::splitArguments(engine::commandText(encoderPath(), input, output, s))) ? 1 : 0;
     }
     while (running > 0)
         reapOne();
@@ -294,16 +300,8 @@ qint64 bareConversions(const QStringList& files, int k)
         if (running == k)
             reapOne();
         QDir().mkdir(engine::convertedFolder(input));
-        Argv argv(engine::splitArguments(engine::commandText(encoderPath(), input, engine::outputPath(input, s), s)));
-        posix_spawn_file_actions_t fa;
-        posix_spawn_file_actions_init(&fa);
-        posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&fa, 2, "/dev/null", O_WRONLY, 0);
-        pid_t pid = -1;
-        if (posix_spawn(&pid, argv.data()[0], &fa, nullptr, argv.data(), environ) == 0)
-            ++running;
-        posix_spawn_file_actions_destroy(&fa);
+        running += spawnQuiet(engine::splitArguments(
+                       engine::commandText(encoderPath(), input, engine::outputPath(input, s), s))) ? 1 : 0;
     }
     while (running > 0)
         reapOne();

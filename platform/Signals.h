@@ -1,0 +1,12 @@
+#pragma once
+#include <QObject>
+
+#include <functional>
+
+namespace platform {
+
+// SIGINT and SIGTERM reach `handle` on the event loop (with the signal's number),
+// by way of a pipe: a signal handler itself may do next to nothing.
+void onInterruptSignals(QObject* context, std::function<void(int signal)> handle);
+
+} // namespace platform
