@@ -1,7 +1,6 @@
 #include "platform/Task.h"
 #include "platform/ChildWatcher.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -9,7 +8,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <poll.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -212,50 +210,6 @@ void Task::waitUntilExit()
 {
     if (watcher_)
         watcher_->waitBlocking();
-}
-
-bool Task::waitCollecting(FileHandle* from, QByteArray* into, int limitMs)
-{
-    if (!watcher_)
-        return true;
-    constexpr qsizetype kMostKept = 8 * 1024 * 1024; // more is read, but not kept
-    const auto collect = [&](bool* atEnd) {
-        const QByteArray chunk = from->readAvailableNow(atEnd);
-        if (into->size() < kMostKept)
-            into->append(chunk.left(kMostKept - into->size()));
-    };
-    QDeadlineTimer deadline(limitMs);
-    bool open = from && from->fileDescriptor() >= 0;
-    while (!watcher_->checkExited()) {
-        if (deadline.hasExpired()) {
-            // Not waited for: a child stuck in the kernel may not even die of SIGKILL.
-            // The watcher hands it to the background reaper.
-            kill();
-            if (open)
-                collect(nullptr);
-            return false;
-        }
-        pollfd fds[2];
-        nfds_t n = 0;
-        const int exitFd = watcher_->exitDescriptor();
-        if (exitFd >= 0)
-            fds[n++] = {exitFd, POLLIN, 0};
-        if (open)
-            fds[n++] = {from->fileDescriptor(), POLLIN, 0};
-        // Without an exit descriptor, look again every 20 ms.
-        const int wait = exitFd >= 0 ? int(std::min<qint64>(deadline.remainingTime(), 1000)) : 20;
-        if (::poll(fds, n, std::max(wait, 0)) < 0 && errno != EINTR)
-            ::poll(nullptr, 0, 20); // never a busy loop; the deadline still holds
-        if (open) {
-            bool atEnd = false;
-            collect(&atEnd);
-            open = !atEnd;
-        }
-    }
-    watcher_->waitBlocking(); // reaped already: only announces the end
-    if (open)
-        collect(nullptr);
-    return true;
 }
 
 int Task::terminationStatus() const

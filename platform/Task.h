@@ -65,11 +65,6 @@ public:
     // SIGKILL, for a child that does not end on terminate().
     void kill();
     void waitUntilExit();
-    // Waits at most limitMs for the child to exit, appending what it writes to
-    // `from` (non-blocking, may be null) to `into`. After the exit only what is
-    // already there is read: a helper that still holds the pipe cannot hold us.
-    // On time-out the child is killed and false returned.
-    bool waitCollecting(FileHandle* from, QByteArray* into, int limitMs);
     // The exit code, the signal number for a child ended by a signal, or -1 when
     // the status could not be learned.
     int terminationStatus() const;
