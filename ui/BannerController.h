@@ -90,7 +90,7 @@ public:
     BatchListModel* listModel() const { return listModel_; }
     QTreeView* listView() const { return listView_; }
     // The error view shows at most this much of the latest chunk: its end.
-    static constexpr qsizetype kErrorViewMost = 8192;
+    static constexpr qsizetype kErrorViewMost = 2048;
     static inline const QString kWindowTitle = QStringLiteral("Qelvanto");
 
     // Seams for tests: the dialogs and the runner factory.
