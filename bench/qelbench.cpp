@@ -217,9 +217,11 @@ qint64 plainBatch(const QStringList& files)
     return clock.nsecsElapsed();
 }
 
-// The same commands, k conversions at a time: a probe, then a conversion started
-// without waiting; a full set waits for any one to end.
-qint64 plainParallelBatch(const QStringList& files, int k)
+// The same commands, k conversions at a time, by a plain program: a probe first
+// (or none: the bare conversions, the most the machine can do with one encoder
+// start per file), then a conversion started without waiting; a full set waits
+// for any one to end.
+qint64 plainKAtATime(const QStringList& files, int k, bool probeFirst)
 {
     QElapsedTimer clock;
     clock.start();
@@ -235,8 +237,10 @@ qint64 plainParallelBatch(const QStringList& files, int k)
         if (running == k)
             reapOne();
         QDir().mkdir(engine::convertedFolder(input));
-        QByteArray probe;
-        runPlain({encoderPath(), "-y", "-i", input}, -1, -1, &probe);
+        if (probeFirst) {
+            QByteArray probe;
+            runPlain({encoderPath(), "-y", "-i", input}, -1, -1, &probe);
+        }
         const QString output = engine::outputPath(input, s);
         QFile(output).open(QIODevice::WriteOnly); // reserved, as the program does
         running += spawnQuiet(engine::splitArguments(engine::commandText(encoderPath(), input, output, s))) ? 1 : 0;
@@ -267,7 +271,7 @@ void parallelBatch(const QString& work)
     qint64 appK = std::numeric_limits<qint64>::max(), app1 = appK, plainK = appK;
     for (int round = 0; round < 3; ++round) {
         QDir(work + "/par/Converted").removeRecursively();
-        plainK = std::min(plainK, plainParallelBatch(files, k));
+        plainK = std::min(plainK, plainKAtATime(files, k, true));
         appK = std::min(appK, appRun(k));
         app1 = std::min(app1, appRun(1));
     }
@@ -280,32 +284,6 @@ void parallelBatch(const QString& work)
     report({QStringLiteral("%1 at once vs 1").arg(k), sizes, QStringLiteral("%1 s").arg(seconds(appK), 0, 'f', 2),
             QStringLiteral("%1 s: one at a time").arg(seconds(app1), 0, 'f', 2), speedUp, "<= 0.60",
             speedUp <= 0.60});
-}
-
-// Bare conversions, k at a time: no probe, nothing else; the most the machine can
-// do with one encoder start per file.
-qint64 bareConversions(const QStringList& files, int k)
-{
-    QElapsedTimer clock;
-    clock.start();
-    const engine::ConversionSettings s{"mp3", "192", "44100", 1, engine::kOriginalFolder, {}};
-    int running = 0;
-    const auto reapOne = [&] {
-        int status = 0;
-        while (waitpid(-1, &status, 0) < 0 && errno == EINTR) {
-        }
-        --running;
-    };
-    for (const QString& input : files) {
-        if (running == k)
-            reapOne();
-        QDir().mkdir(engine::convertedFolder(input));
-        running += spawnQuiet(engine::splitArguments(
-                       engine::commandText(encoderPath(), input, engine::outputPath(input, s), s))) ? 1 : 0;
-    }
-    while (running > 0)
-        reapOne();
-    return clock.nsecsElapsed();
 }
 
 // What one file at a time does, by a plain program: the probe; a file that is not
@@ -393,7 +371,7 @@ void shortFiles(const QString& work, bool clipsWanted, bool mixedWanted)
         qint64 bareK = std::numeric_limits<qint64>::max(), appK = bareK, plain1 = bareK, app1 = bareK;
         for (int round = 0; round < 3; ++round) {
             clean();
-            bareK = std::min(bareK, bareConversions(row.files, k));
+            bareK = std::min(bareK, plainKAtATime(row.files, k, false));
             appK = std::min(appK, appRun(row.files, k));
             clean();
             plain1 = std::min(plain1, plainProbeAndConvert(row.files));
