@@ -201,22 +201,6 @@ bool spawnQuiet(const QStringList& args)
     return started;
 }
 
-// The probe and conversion command lines of the program, run one after another.
-qint64 plainBatch(const QStringList& files)
-{
-    QElapsedTimer clock;
-    clock.start();
-    const engine::ConversionSettings s{"mp3", "192", "44100", 1, engine::kOriginalFolder, {}};
-    for (const QString& input : files) {
-        QDir().mkdir(engine::convertedFolder(input));
-        QByteArray probe;
-        runPlain({encoderPath(), "-y", "-i", input}, -1, -1, &probe);
-        const QString output = engine::outputPath(input, s);
-        runPlain(engine::splitArguments(engine::commandText(encoderPath(), input, output, s)));
-    }
-    return clock.nsecsElapsed();
-}
-
 // The same commands, k conversions at a time, by a plain program: a probe first
 // (or none: the bare conversions, the most the machine can do with one encoder
 // start per file), then a conversion started without waiting; a full set waits
@@ -397,7 +381,7 @@ void batchOverhead(const QString& work)
     qint64 app = std::numeric_limits<qint64>::max(), plain = app;
     for (int round = 0; round < 3; ++round) {
         QDir(work + "/plain/Converted").removeRecursively();
-        plain = std::min(plain, plainBatch(plainFiles));
+        plain = std::min(plain, plainProbeAndConvert(plainFiles));
         QDir(work + "/app/Converted").removeRecursively();
         app = std::min(app, w.run(appFiles));
     }
