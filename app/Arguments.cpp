@@ -22,7 +22,9 @@ const QString kProgram = QStringLiteral("qelvanto");
 // Options that only make sense for a batch without a window.
 const QStringList kConvertOptions{QStringLiteral("format"), QStringLiteral("bitrate"), QStringLiteral("rate"),
                                   QStringLiteral("channels"), QStringLiteral("jobs"), QStringLiteral("output"),
-                                  QStringLiteral("keep-folders"), QStringLiteral("quiet")};
+                                  QStringLiteral("keep-folders"), QStringLiteral("existing"),
+                                  QStringLiteral("quiet")};
+const QStringList kExistingValues{QStringLiteral("rename"), QStringLiteral("skip")};
 
 QString oneOf(const QStringList& values)
 {
@@ -60,6 +62,8 @@ QString acceptedValues(const QString& option, int cores)
         return QStringLiteral("use a number of files from 1 to %1 (the number of cores)").arg(cores);
     if (option == QLatin1String("output"))
         return QStringLiteral("use an existing folder");
+    if (option == QLatin1String("existing"))
+        return oneOf(kExistingValues);
     return QStringLiteral("see qelvanto --help");
 }
 
@@ -84,6 +88,7 @@ SavedChoices readSavedChoices(int cores)
     }
     saved.jobs = settings::readJobs(cores);
     saved.keepFolders = settings::readKeepFolders();
+    saved.skipExisting = settings::readSkipExisting();
     return saved;
 }
 
@@ -174,13 +179,17 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
     const QCommandLineOption keepFolders(QStringLiteral("keep-folders"),
                                          QStringLiteral("With --output: the files of a given folder keep its tree of "
                                                         "folders inside the output folder."));
+    const QCommandLineOption existing(QStringLiteral("existing"),
+                                      QStringLiteral("When a result is there already: rename (a new name, \"a 1.mp3\") "
+                                                     "or skip (the file is left as it is)."),
+                                      QStringLiteral("rename|skip"));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    QStringLiteral("No progress and no line per file on standard error."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    parser.addOptions({convert, format, bitrate, rate, channels, jobs, output, keepFolders, quiet, help, version});
+    parser.addOptions({convert, format, bitrate, rate, channels, jobs, output, keepFolders, existing, quiet, help, version});
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Audio files and folders to convert."),
                                  QStringLiteral("[PATH…]"));
 
@@ -209,7 +218,7 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
             return usageError(QStringLiteral("--%1 needs a value; %2").arg(option, acceptedValues(option, cores)));
         }
         return usageError(QStringLiteral("%1 The options are --convert, --format, --bitrate, --rate, --channels, "
-                                         "--jobs, --output, --keep-folders, --quiet, --help and --version.")
+                                         "--jobs, --output, --keep-folders, --existing, --quiet, --help and --version.")
                               .arg(error));
     }
     Invocation inv;
@@ -291,6 +300,13 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
     } else if (parser.isSet(keepFolders)) {
         return usageError(QStringLiteral("--keep-folders goes with --output: qelvanto --convert --output DIR "
                                          "--keep-folders PATH…"));
+    }
+    inv.settings.skipExisting = saved.skipExisting;
+    if (parser.isSet(existing)) {
+        const qsizetype at = kExistingValues.indexOf(parser.value(existing).toLower());
+        if (at < 0)
+            return bad(existing, QStringLiteral("--existing"));
+        inv.settings.skipExisting = at == 1;
     }
     inv.quiet = parser.isSet(quiet);
     return inv;

@@ -19,6 +19,7 @@ struct SavedChoices {
     int channel = engine::kDefaultChannel;
     int jobs = 1;
     bool keepFolders = false;
+    bool skipExisting = false;
 };
 // Reads the settings folder; echoes nothing and writes nothing.
 SavedChoices readSavedChoices(int cores);

@@ -37,6 +37,11 @@ QString windowFilePath()
     return settingsFolder() + QStringLiteral("/window.dat");
 }
 
+QString ifExistsFilePath()
+{
+    return settingsFolder() + QStringLiteral("/ifexists.dat");
+}
+
 QString keepFoldersFilePath()
 {
     return settingsFolder() + QStringLiteral("/keepfolders.dat");
@@ -156,6 +161,21 @@ bool writeFolderReminderOff()
     QDir().mkpath(settingsFolder());
     // Never through a link: one there would have its target truncated.
     return platform::writeFileNoFollow(folderFilePath(), QByteArrayLiteral("NO"));
+}
+
+} // namespace settings
+
+namespace settings {
+
+bool readSkipExisting()
+{
+    return platform::readSmallRegularFile(ifExistsFilePath(), kMostFileBytes) == QByteArray("skip");
+}
+
+bool saveSkipExisting(bool skip)
+{
+    QDir().mkpath(settingsFolder());
+    return platform::replaceFileAtomically(ifExistsFilePath(), skip ? "skip" : "rename");
 }
 
 } // namespace settings

@@ -18,6 +18,7 @@ QString folderFilePath();  // folder + "/folder.dat"
 QString jobsFilePath();    // folder + "/jobs.dat"
 QString windowFilePath();  // folder + "/window.dat"
 QString keepFoldersFilePath(); // folder + "/keepfolders.dat"
+QString ifExistsFilePath();    // folder + "/ifexists.dat"
 
 // Reads the file, echoes its bytes to out until a byte 0xFF or the end, and gives
 // it whole as UTF-8. Outer none: no small regular file there (a link, a FIFO, a
@@ -55,5 +56,9 @@ bool saveWindowRect(const QRect& rect); // atomically
 // "Keep folders": on only when keepfolders.dat holds exactly "1".
 bool readKeepFolders();
 bool saveKeepFolders(bool keep); // atomically
+
+// "If it exists": Skip only when ifexists.dat holds exactly "skip"; else New name.
+bool readSkipExisting();
+bool saveSkipExisting(bool skip); // atomically
 
 } // namespace settings

@@ -49,7 +49,12 @@ void Terminal::start()
             say(*refused);
     // A folder may lie on a slow or hung mount; signals are still heard meanwhile.
     engine::offThread(
-        this, [paths = invocation_.paths] { return engine::collectInputs(paths); },
+        this,
+        [paths = invocation_.paths, output = invocation_.settings.outputFolder] {
+            engine::CollectedInputs inputs = engine::collectInputs(paths);
+            engine::leaveOutOutputFolder(inputs, output);
+            return inputs;
+        },
         [this](const engine::CollectedInputs& inputs) { run(inputs); });
 }
 
@@ -57,10 +62,14 @@ void Terminal::run(const engine::CollectedInputs& inputs)
 {
     if (signal_)
         return;
+    if (!invocation_.quiet)
+        for (const QString& note : inputs.notes)
+            say(note);
     engine::BatchSetup setup{
         .files = inputs.paths,
         .inexact = inputs.inexact,
         .subfolders = inputs.subfolders,
+        .leftOut = inputs.leftOut,
         .jobs = invocation_.jobs,
         .settings = invocation_.settings,
         .makeRunner =
@@ -184,6 +193,12 @@ void Terminal::batchFileEnded(engine::Journey* journey)
     say(text);
 }
 
+void Terminal::journeyNote(engine::Journey*, const QString& note)
+{
+    // Said also when quiet: it tells of a file removed.
+    say(QStringLiteral("qelvanto: ") + note);
+}
+
 void Terminal::batchEncoderUnusable(const QString& reason)
 {
     sayUnusable(QStringLiteral("the encoder \"%1\" cannot be run: %2. Reinstall Qelvanto, or install the "
@@ -197,7 +212,10 @@ int Terminal::exitStatus() const
         return 128 + signal_;
     for (qsizetype i = 0; i < batch_->size(); ++i) {
         const auto& o = batch_->outcome(i);
-        if (!o || (o->outcome != engine::Outcome::Converted && o->outcome != engine::Outcome::NotAudio))
+        if (!o
+            || (o->outcome != engine::Outcome::Converted && o->outcome != engine::Outcome::NotAudio
+                && o->outcome != engine::Outcome::AlreadyConverted)
+            || !o->problem.isEmpty())
             return 1;
     }
     return 0;
@@ -243,7 +261,7 @@ int runWithoutWindow(const QList<QByteArray>& arguments)
     const char* term = std::getenv("TERM");
     const bool live = ::isatty(STDERR_FILENO) && !(term && QByteArray(term) == "dumb");
     Terminal terminal(invocation, stdout, stderr, live);
-    // SIGINT and SIGTERM stop the batch as Stop does.
+    // SIGINT, SIGTERM, SIGHUP and SIGPIPE stop the batch as Stop does.
     platform::onInterruptSignals(&terminal, [&terminal](int signal) { terminal.interrupt(signal); });
     // Queued: the status is set once the event loop runs, whenever the batch ends.
     QObject::connect(&terminal, &Terminal::finished, QCoreApplication::instance(),

@@ -25,7 +25,8 @@ public:
     ~Terminal() override;
 
     void start();
-    // SIGINT or SIGTERM: what runs is stopped as Stop stops it, and no file more starts.
+    // SIGINT, SIGTERM, SIGHUP or SIGPIPE: what runs is stopped as Stop stops it,
+    // and no file more starts.
     void interrupt(int signal);
 
 signals:
@@ -52,6 +53,7 @@ private:
     void journeyLaunched(engine::Journey*, const QStringList&) override {}
     void journeyOutput(engine::Journey*, const QString&) override {}
     void journeyError(engine::Journey*, const QString&) override {}
+    void journeyNote(engine::Journey*, const QString& note) override;
 
     Invocation invocation_;
     std::FILE* out_;

@@ -46,14 +46,19 @@ int main(int argc, char* argv[])
     controller.applicationDidFinishLaunching();
     // A session that ends the program (SIGTERM, SIGINT) closes the window as a
     // person would, so the choices are saved as on any other close.
-    platform::onInterruptSignals(controller.mainWindow(), [window = controller.mainWindow()](int) {
+    platform::onInterruptSignals(controller.mainWindow(), [&controller, window = controller.mainWindow()](int) {
+        const bool busy = controller.busy();
         window->close();
-        // The last window's close alone does not end the program when an alert
-        // (the completion alert of a batch that just ended) opens after it.
-        QCoreApplication::exit(0);
+        // A batch ends first (its encoders at once, its unfinished files removed),
+        // then the program. The last window's close alone does not end the program
+        // when an alert (the completion alert of a batch that just ended) opens after it.
+        if (!busy)
+            QCoreApplication::exit(0);
+        else
+            controller.endWithTheWindow(); // also when an alert kept the window from closing
     });
     // Files from the file manager or the shell: as if they had been dropped on the door.
     if (!invocation.paths.isEmpty())
-        controller.collectAndStart(invocation.paths);
+        controller.collectAndStart(invocation.paths, true);
     return app.exec();
 }

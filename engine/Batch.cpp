@@ -1,5 +1,6 @@
 #include "engine/Batch.h"
 
+#include "engine/FileWork.h"
 #include "platform/Log.h"
 
 
@@ -17,6 +18,9 @@ Batch::Batch(BatchSetup setup, BatchHost* host)
     : setup_(std::move(setup)), host_(host), progress_(setup_.files.size()), outcomes_(setup_.files.size())
 {
     setup_.jobs = std::max(1, setup_.jobs);
+    if (setup_.settings.outputChoice != kOriginalFolder)
+        for (const QString& file : std::as_const(setup_.files))
+            ++filesInFolder_[deletingLastPathComponent(file)];
 }
 
 Batch::~Batch() = default;
@@ -52,6 +56,15 @@ void Batch::stop()
 {
     for (Journey* j : running())
         j->stop();
+}
+
+void Batch::abort()
+{
+    abandoning_ = true;
+    for (Journey* j : running())
+        j->stop(true);
+    if (journeys_.empty())
+        finish(BatchEnd::Abandoned);
 }
 
 QList<Journey*> Batch::running() const
@@ -99,6 +112,8 @@ void Batch::next()
 {
     if (ended_)
         return;
+    if (abandoning_)
+        return finish(BatchEnd::Abandoned);
     if (finished_ >= quint64(size()))
         return finish(BatchEnd::NoFileLeft);
     startJourney(qsizetype(finished_));
@@ -150,9 +165,16 @@ void Batch::startJourney(qsizetype index)
         return;
     }
     // Several at once, a file costs one start of the encoder, not a probe and a conversion.
-    Journey::Setup js{input,           index, !setup_.inexact.contains(index), *encoder, setup_.settings,
-                      setup_.makeRunner, setup_.jobs == 1,
-                      index < setup_.subfolders.size() ? setup_.subfolders.at(index) : QString()};
+    Journey::Setup js{input,
+                      index,
+                      !setup_.inexact.contains(index),
+                      *encoder,
+                      setup_.settings,
+                      setup_.makeRunner,
+                      setup_.jobs == 1,
+                      index < setup_.subfolders.size() ? setup_.subfolders.at(index) : QString(),
+                      setup_.leftOut.value(index),
+                      recovery_};
     journeys_.emplace_back(new Journey(std::move(js), host_, [this](Journey* j) { journeyEnded(j); }), dropLater);
     Journey* journey = journeys_.back().get();
     emit fileChanged(index);
@@ -167,6 +189,7 @@ void Batch::journeyEnded(Journey* journey)
     outcomes_[index] = journey->outcome();
     progress_[index].duration = journey->totalDuration() > 0 ? journey->totalDuration() : -1;
     progress_[index].finished = true;
+    releaseConvertedFolder(journey);
     const auto it =
         std::find_if(journeys_.begin(), journeys_.end(), [&](const auto& j) { return j.get() == journey; });
     std::unique_ptr<Journey, void (*)(Journey*)> ended = std::move(*it);
@@ -194,11 +217,28 @@ void Batch::journeyEnded(Journey* journey)
     ++finished_;
     if (setup_.jobs > 1)
         return queue(&Batch::fill);
+    if (abandoning_)
+        return finish(BatchEnd::Abandoned);
     if (finished_ < quint64(size()))
         return ending == Ending::NotAudio ? skipPause() : queue(&Batch::next);
     finish(ending == Ending::NotAudio       ? BatchEnd::NoFileLeft
            : ending == Ending::LaunchFailed ? BatchEnd::LastLaunchFailed
                                             : BatchEnd::LastFinished);
+}
+
+void Batch::releaseConvertedFolder(const Journey* journey)
+{
+    if (filesInFolder_.isEmpty())
+        return;
+    const QString folder = deletingLastPathComponent(journey->input());
+    if (journey->madeConvertedFolder())
+        madeConverted_.insert(folder);
+    if (--filesInFolder_[folder] > 0 || !madeConverted_.remove(folder))
+        return;
+    // Only an empty folder goes: a result or a file of the person's keeps it.
+    runFileWork([path = withoutTrailingSlashes(convertedFolder(journey->input()))] {
+        platform::removeEmptyFolder(path);
+    });
 }
 
 // One at a time, a file that is not audio is followed by a pause of its own.

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <QHash>
 #include <QSet>
 #include <QStringList>
 
@@ -41,6 +42,7 @@ struct BatchSetup {
     QStringList files{};
     QSet<qsizetype> inexact{}; // files whose names text cannot hold
     QStringList subfolders{};  // for each file, where it came from below a dropped folder (may be empty)
+    QHash<qsizetype, QString> leftOut{}; // files left out before anything is done, and why
     int jobs = 1;            // files at once
     ConversionSettings settings{};
     RunnerFactory makeRunner{};
@@ -64,6 +66,9 @@ public:
     void start();
     // Stops every file in work; each ends by its ordinary road and the batch goes on.
     void stop();
+    // The program is ending: every file in work is ended at once (SIGKILL); its
+    // unfinished output still goes, and the batch ends without starting another.
+    void abort();
 
     const QStringList& files() const { return setup_.files; }
     qsizetype size() const { return setup_.files.size(); }
@@ -106,8 +111,14 @@ private:
     void skipPause();
     void finish(BatchEnd end);
     void tick();
+    // With a chosen folder, a Converted folder this batch made beside inputs and
+    // left empty goes again once no file of the batch needs it.
+    void releaseConvertedFolder(const Journey* journey);
 
     BatchSetup setup_;
+    std::shared_ptr<LeftoverRecovery> recovery_ = std::make_shared<LeftoverRecovery>();
+    QHash<QString, qsizetype> filesInFolder_; // input folder -> files of the batch not yet ended
+    QSet<QString> madeConverted_;            // input folders whose Converted folder the batch made
     BatchHost* host_;
     std::vector<std::unique_ptr<Journey, void (*)(Journey*)>> journeys_; // not yet ended
     QList<FileProgress> progress_;

@@ -25,6 +25,7 @@ struct ConversionSettings {
     QString outputChoice;  // "Original Folder" or anything else
     QString outputFolder;  // the chosen folder, ending in "/"
     bool keepFolders = false; // below a chosen folder, the dropped folders' tree
+    bool skipExisting = false; // "If it exists": Skip a file whose result is there; else a new name
 };
 
 // What a file's own dump adds to its command: its tags live on its audio stream

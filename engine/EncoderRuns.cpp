@@ -61,6 +61,8 @@ void EncoderRun::start()
         runner_->startProcess();
     } catch (const std::exception& e) {
         result_.launchError = exceptionReason(e);
+        if (auto launch = dynamic_cast<const platform::LaunchError*>(&e); launch && launch->systemShortOfResources())
+            result_.systemError = launch->error();
         qCDebug(lcEngine).noquote() << "Encoder not launched:" << result_.launchError;
         runner_->setDelegate(nullptr);
         ended_ = true;
@@ -80,11 +82,14 @@ void EncoderRun::start()
     });
 }
 
-void EncoderRun::stop()
+void EncoderRun::stop(bool now)
 {
-    if (!running() || result_.stopped)
+    if (!running() || (result_.stopped && !now))
         return;
-    result_.stopped = true;
+    if (now)
+        runner_->killProcess();
+    if (std::exchange(result_.stopped, true))
+        return;
     runner_->stopProcess();
     // The runner kills the group 5 s after SIGTERM; its end is then reported at
     // once, or 2 s later at most while a helper holds its pipes.
@@ -99,6 +104,7 @@ void EncoderRun::stop()
 void EncoderRun::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
     result_.status = status;
+    result_.systemError = runner_->pipeFailure();
     report();
 }
 

@@ -23,10 +23,13 @@ struct EncoderRunResult {
     int status = -1;        // exit status; -1 when it could not be learned
     QByteArray errorBytes;  // its standard error (probe runs only)
     QString launchError;    // why it could not be started
+    // The system refused the run for want of processes, memory or descriptors
+    // (errno): nothing is known of the file, nor of the encoder.
+    int systemError = 0;
 
     // The encoder started but cannot really run: the system's codes for a program
     // that could not be executed or lacks its libraries.
-    bool cannotRun() const { return !launched || status == 126 || status == 127; }
+    bool cannotRun() const { return systemError == 0 && (!launched || status == 126 || status == 127); }
 };
 
 // One run of the encoder that only reads: the probe ("-y", "-i", path; standard
@@ -42,8 +45,8 @@ public:
     ~EncoderRun() override;
 
     void start();
-    // Ends the run: SIGTERM to its process group, SIGKILL 5 s later.
-    void stop();
+    // Ends the run: SIGTERM to its process group, SIGKILL 5 s later (now: at once).
+    void stop(bool now = false);
     bool running() const { return runner_ && !ended_; }
     const EncoderRunResult& result() const { return result_; }
 

@@ -1,16 +1,19 @@
 #pragma once
 #include <QCoreApplication>
 #include <QPointer>
-#include <QThreadPool>
 
+#include <functional>
 #include <utility>
 
 namespace engine {
 
-// Threads for calls on a person's files (open, create, remove, look up): a file on
-// a slow or hung mount must not hold the window. Never destroyed, so that a call
-// that never returns cannot hold the program's exit either.
-QThreadPool* fileWorkPool();
+// Runs calls on a person's files (open, create, remove, look up) on threads of
+// their own: a file on a slow or hung mount must not hold the window. A few
+// threads, made as needed and kept; never destroyed, so that a call that never
+// returns cannot hold the program's exit either. When the system gives no
+// thread at all (a process limit), the call runs at once on the caller's thread:
+// late is better than never.
+void runFileWork(std::function<void()> work);
 
 // Runs work() on a file-work thread, then then(result) on the main thread, unless
 // context has been destroyed by then.
@@ -18,7 +21,7 @@ template <class Work, class Then>
 void offThread(QObject* context, Work work, Then then)
 {
     QPointer<QObject> guard(context);
-    fileWorkPool()->start([guard, work = std::move(work), then = std::move(then)]() mutable {
+    runFileWork([guard, work = std::move(work), then = std::move(then)]() mutable {
         auto result = work();
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),

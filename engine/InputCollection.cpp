@@ -1,9 +1,12 @@
 #include "engine/InputCollection.h"
 
+#include "engine/CommandLine.h"
 #include "platform/DirWalk.h"
+#include "platform/FileSystem.h"
 #include "platform/Log.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -49,12 +52,22 @@ CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
             std::free(real);
         }
         own = own.mid(own.lastIndexOf('/') + 1);
+        collected.folders << QFile::decodeName(path);
         // The files of one folder come together: their subfolder text is made once.
         QByteArray lastDir;
         QString subfolder = QFile::decodeName(own);
         QByteArray file = path + '/'; // one buffer for every name: no allocation per file
         const qsizetype base = file.size();
-        platform::walkBelow(path, [&](const QByteArray& relative, bool isDir) {
+        const auto subfolderOf = [&](const QByteArray& relative) {
+            const QByteArrayView dir = QByteArrayView(relative).first(std::max<qsizetype>(0, relative.lastIndexOf('/')));
+            if (dir != QByteArrayView(lastDir)) {
+                lastDir = dir.toByteArray();
+                subfolder = QFile::decodeName(dir.isEmpty() ? own : own + '/' + lastDir);
+            }
+            return subfolder;
+        };
+        platform::WalkVisitor visitor;
+        visitor.visit = [&](const QByteArray& relative, bool isDir) {
             if (isDir) {
                 if (logging)
                     qCDebug(lcUi).noquote() << "Directory -" << QFile::decodeName(relative);
@@ -64,15 +77,57 @@ CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
             file.append(relative);
             if (logging)
                 qCDebug(lcUi).noquote() << "  File -" << QFile::decodeName(file);
-            const QByteArrayView dir = QByteArrayView(relative).first(std::max<qsizetype>(0, relative.lastIndexOf('/')));
-            if (dir != QByteArrayView(lastDir)) {
-                lastDir = dir.toByteArray();
-                subfolder = QFile::decodeName(dir.isEmpty() ? own : own + '/' + lastDir);
-            }
-            add(file, subfolder);
-        });
+            add(file, subfolderOf(relative));
+        };
+        // A folder that cannot be read is said, and counts as left out.
+        visitor.unopened = [&](const QByteArray& relative, int error) {
+            file.truncate(base);
+            file.append(relative);
+            collected.leftOut.insert(collected.paths.size(), QStringLiteral("it is a folder that cannot be opened (%1)")
+                                                                 .arg(platform::errorText(error)));
+            add(file, subfolderOf(relative));
+        };
+        // Converted beside files holds the results of earlier runs, not inputs.
+        visitor.passOverBesideFiles = "Converted";
+        visitor.passedOver = [&](const QByteArray& relative) {
+            collected.notes << QStringLiteral("Left out %1: it holds the results of earlier runs.")
+                                   .arg(QFile::decodeName(path + '/' + relative));
+        };
+        platform::walkBelow(path, visitor);
     }
     return collected;
+}
+
+void leaveOutOutputFolder(CollectedInputs& inputs, const QString& outputFolder)
+{
+    if (inputs.folders.isEmpty() || outputFolder.isEmpty())
+        return;
+    const QString out = QFileInfo(outputFolder).canonicalFilePath();
+    if (out.isEmpty())
+        return;
+    for (const QString& folder : std::as_const(inputs.folders)) {
+        const QString real = QFileInfo(folder).canonicalFilePath();
+        if (real.isEmpty() || !out.startsWith(real + QLatin1Char('/')))
+            continue;
+        // Where the collection has it: below the folder as it was given.
+        const QString prefix = folder + out.mid(real.size()) + QLatin1Char('/');
+        CollectedInputs kept;
+        kept.notes = inputs.notes;
+        kept.folders = inputs.folders;
+        for (qsizetype i = 0; i < inputs.paths.size(); ++i) {
+            if (inputs.paths.at(i).startsWith(prefix))
+                continue;
+            if (inputs.inexact.contains(i))
+                kept.inexact.insert(kept.paths.size());
+            if (inputs.leftOut.contains(i))
+                kept.leftOut.insert(kept.paths.size(), inputs.leftOut.value(i));
+            kept.paths << inputs.paths.at(i);
+            kept.subfolders << inputs.subfolders.value(i);
+        }
+        kept.notes << QStringLiteral("Left out %1: it is the output folder, which holds results.")
+                              .arg(withoutTrailingSlashes(prefix));
+        inputs = std::move(kept);
+    }
 }
 
 QStringList collectInputs(const QStringList& droppedPaths)

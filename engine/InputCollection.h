@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QStringList>
@@ -16,6 +17,13 @@ struct CollectedInputs {
     // dropped folder's own name and the path inside it ("Album/CD 1"); empty for
     // a file dropped on its own.
     QStringList subfolders;
+    // Entries that are left out before anything is done, and why: folders that
+    // could not be opened.
+    QHash<qsizetype, QString> leftOut;
+    // What was passed over while collecting, a line each: results of earlier runs.
+    QStringList notes;
+    // The dropped folders, as given.
+    QStringList folders;
 };
 
 // The flat list of input files for dropped paths, given as the system's bytes: a
@@ -24,5 +32,10 @@ struct CollectedInputs {
 // links to folders are left out.
 CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths);
 QStringList collectInputs(const QStringList& droppedPaths);
+
+// A chosen output folder that lies inside a dropped folder holds results, not
+// inputs: its files are taken out of the collection, with a note. Looks at the
+// file system (to know where the folders really are).
+void leaveOutOutputFolder(CollectedInputs& inputs, const QString& outputFolder);
 
 } // namespace engine

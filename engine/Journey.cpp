@@ -4,6 +4,7 @@
 #include "engine/ProbeText.h"
 #include "engine/TimeString.h"
 #include "platform/Log.h"
+#include "platform/Task.h"
 #include "platform/TextCodec.h"
 
 #include <QTimer>
@@ -47,6 +48,11 @@ bool namesOtherFiles(const QByteArray& head)
 
 ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts)
 {
+    if (probe.systemError)
+        return {ProbeDecision::SystemRefused,
+                QStringLiteral("it could not be examined: the system would not start the encoder (%1)")
+                    .arg(platform::errorText(probe.systemError)),
+                std::nullopt};
     if (probe.cannotRun())
         return {ProbeDecision::EncoderUnusable,
                 probe.launched ? QStringLiteral("it ended with code %1 at once").arg(probe.status) : probe.launchError,
@@ -79,6 +85,8 @@ FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts
     } else if (!f.outputSize || *f.outputSize == 0) {
         o.outcome = Outcome::Failed;
         o.reason = QStringLiteral("the encoder reported success but wrote nothing");
+    } else {
+        o.problem = f.trouble;
     }
     return o;
 }
@@ -109,18 +117,28 @@ int batchPercent(const QList<FileProgress>& files)
 
 namespace {
 constexpr qsizetype kHeadBytes = 1024; // enough to know a playlist
+constexpr int kSystemRetries = 3;
+constexpr int kSystemRetryMs = 1000;
 
-// Gone again when it is still the empty file we made; true when something was removed.
-bool releaseReserved(const QString& path, const std::optional<platform::FileId>& id)
-{
-    return id && platform::removeIfSame(path, *id, true);
-}
 } // namespace
 
 struct Journey::Examined {
     platform::MadeFolder converted;
     platform::InputCheck check;
+    std::optional<QString> existing; // the result that is there already (Skip)
 };
+
+namespace {
+// The result's first choice of name, when it holds a file that is not empty.
+std::optional<QString> existingResult(const QString& input, const ConversionSettings& s, const QString& subfolder)
+{
+    const NameParts name = outputName(input, s, subfolder);
+    const QString path = name.base + name.extension;
+    if (const auto size = platform::regularFileSize(path); size && *size > 0)
+        return path;
+    return std::nullopt;
+}
+} // namespace
 
 Journey::Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd)
     : setup_(std::move(setup)), host_(host), onEnd_(std::move(onEnd))
@@ -139,13 +157,19 @@ Journey::~Journey()
 void Journey::start()
 {
     host_->journeyPreparing(this);
+    if (!setup_.leftOut.isEmpty())
+        return examined({});
     const QString input = setup_.input;
     const bool exact = setup_.exactName;
     offThread(
         this,
-        [input, exact] {
+        [input, exact, settings = setup_.settings, subfolder = setup_.subfolder] {
+            Examined e;
+            // Run again over a library: what is converted already is not even looked at.
+            if (settings.skipExisting && exact && (e.existing = existingResult(input, settings, subfolder)))
+                return e;
             // The fallback writes its temporary file in the Converted folder, whatever the output folder.
-            Examined e{platform::makeFolder(withoutTrailingSlashes(convertedFolder(input))), {}};
+            e.converted = platform::makeFolder(withoutTrailingSlashes(convertedFolder(input)));
             // A name text cannot hold unchanged is not looked at: it would be another file.
             if (exact)
                 e.check = platform::inspectInput(input, kHeadBytes);
@@ -158,6 +182,11 @@ void Journey::examined(const Examined& e)
 {
     if (stopRequested_)
         return endStopped();
+    if (!setup_.leftOut.isEmpty())
+        return end(Ending::LeftOut, {setup_.input, Outcome::LeftOut, {}, 0, setup_.leftOut, {}});
+    if (e.existing)
+        return end(Ending::AlreadyConverted, {setup_.input, Outcome::AlreadyConverted, *e.existing, 0, {}, {}});
+    madeConverted_ = e.converted.created;
     if (auto out = decideInput(setup_.input, setup_.exactName, e.check))
         return end(Ending::LeftOut, *out);
     convertedUsable_ = e.converted.state == platform::FolderState::Ready;
@@ -201,6 +230,17 @@ void Journey::probed()
     extras_ = commandExtras(facts, setup_.settings.format);
     const ProbeDecision decision = decideProbe(probe, facts);
     switch (decision.kind) {
+    case ProbeDecision::SystemRefused:
+        // Short of processes or descriptors now, perhaps not in a moment.
+        if (++systemRetries_ <= kSystemRetries) {
+            QTimer::singleShot(kSystemRetryMs, this, [this] {
+                if (stopRequested_)
+                    return endStopped();
+                runEncoder(EncoderRun::probe(setup_.encoder, setup_.input, this), &Journey::probed);
+            });
+            return;
+        }
+        return end(Ending::LeftOut, {setup_.input, Outcome::Failed, {}, -1, decision.reason, {}});
     case ProbeDecision::EncoderUnusable:
         return end(Ending::EncoderUnusable, {setup_.input, Outcome::Failed, {}, -1, decision.reason, {}});
     case ProbeDecision::LeftOut:
@@ -276,15 +316,20 @@ void Journey::reserveOutput()
     offThread(
         this,
         [name = outputName(setup_.input, setup_.settings, setup_.subfolder), chosenFolder,
-         below = keptSubfolder(setup_.settings, setup_.subfolder)] { return reserveFreeName(name, chosenFolder, below); },
-        [this](const ReservedName& reserved) { named(reserved); });
+         below = keptSubfolder(setup_.settings, setup_.subfolder), recovery = setup_.recovery] {
+            return reserveResult(name, chosenFolder, below, recovery.get());
+        },
+        [this](const ReservedResult& reserved) { named(reserved); });
 }
 
-void Journey::named(const ReservedName& reserved)
+void Journey::named(const ReservedResult& reserved)
 {
     const QString& input = setup_.input;
     output_ = reserved.path;
-    outputId_ = reserved.id;
+    result_ = reserved.file;
+    encoderOutput_ = result_ ? result_->encoderPath() : output_;
+    for (const QString& removed : reserved.recovered)
+        host_->journeyNote(this, QStringLiteral("Removed %1, which an interrupted run had left unfinished.").arg(removed));
     if (stopRequested_)
         return endAfterRelease(Ending::Stopped, {input, Outcome::Stopped, {}, 0, {}, {}});
     if (!reserved.encoderMayTry())
@@ -300,7 +345,8 @@ void Journey::named(const ReservedName& reserved)
     qCDebug(lcEngine).noquote() << "Format:" << s.format;
     if (!muted_)
         host_->journeyNamed(this);
-    const QString command = commandText(setup_.encoder, input, output_, s, extras_);
+    // The encoder writes the unfinished file; the name is published once it is judged.
+    const QString command = commandText(setup_.encoder, input, encoderOutput_, s, extras_);
     qCDebug(lcEngine).noquote() << "path:" << input;
     const QStringList arguments = host_->journeyArguments(this, command);
     for (const QString& a : arguments)
@@ -321,7 +367,9 @@ void Journey::launch(const QStringList& arguments)
     if (runner_) {
         runner_->setDelegate(this);
         runner_->setChildMemoryLimit(platform::defaultChildMemoryLimit());
-        conversionText_ = std::make_unique<ConversionText>(setup_.input, output_, tagLines_);
+        if (result_)
+            runner_->setPassedDescriptor(result_->descriptor());
+        conversionText_ = std::make_unique<ConversionText>(setup_.input, encoderOutput_, tagLines_);
         // The end is judged from every byte it writes, also those the views never get.
         runner_->setRawErrorObserver([this](const QByteArray& bytes) {
             conversionText_->feed(bytes);
@@ -331,7 +379,7 @@ void Journey::launch(const QStringList& arguments)
             // Without a probe, the output's header follows the input's whole dump:
             // what a probe tells is known.
             if (muted_ && !decided_ && conversionText_->outputHeaderSeen())
-                decide(parseInputDump(conversionText_->dump(), setup_.input, output_), false);
+                decide(parseInputDump(conversionText_->dump(), setup_.input, encoderOutput_), false);
         });
     }
     if (!muted_)
@@ -359,7 +407,15 @@ void Journey::launch(const QStringList& arguments)
         launched_ = false;
         runner_->setDelegate(nullptr);
         runner_->setRawErrorObserver(nullptr);
-        // Without a probe, this start was the encoder's first: it cannot run.
+        // Without a probe, this start was the encoder's first: it cannot run,
+        // unless the system was only short of processes or memory.
+        const auto* refused = dynamic_cast<const platform::LaunchError*>(&e);
+        if (muted_ && refused && refused->systemShortOfResources())
+            return endAfterRelease(Ending::LeftOut,
+                                   {setup_.input, Outcome::Failed, {}, -1,
+                                    QStringLiteral("the system would not start the encoder (%1)")
+                                        .arg(platform::errorText(refused->error())),
+                                    {}});
         if (muted_)
             return endAfterRelease(Ending::EncoderUnusable,
                                    {setup_.input, Outcome::Failed, {}, -1, exceptionReason(e), {}});
@@ -415,16 +471,21 @@ void Journey::mutedRunEnded(int status)
     if (!muted_) // audio that ended before its output's header: a failed conversion
         return processFinishedWithTerminationStatus(nullptr, status);
     const bool cannotRun = status == 126 || status == 127;
+    const int systemError = runner_ ? runner_->pipeFailure() : 0;
     const Then then = stopRequested_ ? Then::Go : then_;
     runner_.reset();
     conversionText_.reset();
     // Nothing of this run stays: it was never the file's conversion.
     offThread(
-        this, [path = output_, id = outputId_] { return id && platform::removeIfSame(path, *id, false); },
-        [this, then, cannotRun, status](bool) {
-            outputId_.reset();
+        this, [result = std::exchange(result_, nullptr)] { return result && result->discard(); },
+        [this, then, cannotRun, status, systemError](bool) {
             if (stopRequested_)
                 return endStopped();
+            if (systemError)
+                return end(Ending::LeftOut, {setup_.input, Outcome::Failed, {}, -1,
+                                             QStringLiteral("the system would not start the encoder (%1)")
+                                                 .arg(platform::errorText(systemError)),
+                                             {}});
             if (cannotRun)
                 return end(Ending::EncoderUnusable, {setup_.input, Outcome::Failed, {}, -1,
                                                      QStringLiteral("it ended with code %1 at once").arg(status), {}});
@@ -444,12 +505,12 @@ void Journey::mutedRunEnded(int status)
         });
 }
 
-void Journey::stop()
+void Journey::stop(bool now)
 {
-    if (ended_ || stopRequested_)
+    if (ended_ || (stopRequested_ && !now))
         return;
     stopRequested_ = true;
-    if (runner_ && muted_) {
+    if (runner_ && (muted_ || now)) {
         runner_->killProcess(); // nothing of it is kept: no need to let it end cleanly
     } else if (runner_) {
         runner_->stopProcess();
@@ -463,7 +524,7 @@ void Journey::stop()
         });
     }
     else if (run_)
-        run_->stop();
+        run_->stop(now);
     // Otherwise a step on the files is under way; it ends the journey when it returns.
 }
 
@@ -500,39 +561,56 @@ void Journey::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
         QString removed;
     };
     const ConversionText& text = *conversionText_;
+    const int pipeFailure = runner_ ? runner_->pipeFailure() : 0;
+    QString last = text.lastDiagnosticLine();
+    if (pipeFailure)
+        last = QStringLiteral("the system would not start the encoder (%1)").arg(platform::errorText(pipeFailure));
     offThread(
         this,
-        [input = setup_.input, output = output_, id = outputId_, status, stopped = stopRequested_,
-         said = text.noSpaceSaid(), onlyTags = text.noSpaceOnlyInTagLines(), last = text.lastDiagnosticLine()] {
+        [input = setup_.input, output = output_, result = result_, status, stopped = stopRequested_,
+         said = text.noSpaceSaid(), onlyTags = text.noSpaceOnlyInTagLines(), last,
+         trouble = troubleText(text.trouble())] {
             Concluded c;
-            const std::optional<qint64> size = id ? platform::sizeIfSame(output, *id) : platform::regularFileSize(output);
+            const std::optional<qint64> size = result ? result->size() : platform::regularFileSize(output);
             // Words a tag could hold count only where the disk really has no room.
             bool noSpace = said;
             if (!noSpace && onlyTags) {
                 const auto left = platform::availableBytes(deletingLastPathComponent(output));
                 noSpace = left && *left < kNearlyFullBytes;
             }
-            c.outcome = judgeEnd(input, output, {status, stopped, size, noSpace, last});
-            // What did not convert does not keep the name of a finished file.
-            if (c.outcome.outcome != Outcome::Converted && id
-                && platform::removeIfSame(output, *id, false) && size && *size > 0)
+            c.outcome = judgeEnd(input, output, {status, stopped, size, noSpace, last, trouble});
+            if (!result)
+                return c;
+            if (c.outcome.outcome == Outcome::Converted) {
+                // Whole on disk first, then under its name: never a part under a result name.
+                if (const auto published = result->publish()) {
+                    c.outcome.output = *published;
+                } else {
+                    c.outcome.outcome = Outcome::Failed;
+                    c.outcome.problem.clear();
+                    c.outcome.reason = QStringLiteral("it could not be saved (%1)").arg(platform::errorText(errno));
+                }
+            } else if (result->discard() && size && *size > 0) {
+                // What did not convert never had the name of a finished file; its part is gone.
                 c.removed = output;
+            }
             return c;
         },
         [this](const Concluded& c) {
             removedOutput_ = c.removed;
+            output_ = c.outcome.outcome == Outcome::Converted ? c.outcome.output : output_;
+            result_.reset();
             end(Ending::Finished, c.outcome);
         });
 }
 
 void Journey::endAfterRelease(Ending ending, FileOutcome outcome)
 {
-    if (!outputId_)
+    if (!result_)
         return end(ending, std::move(outcome));
     offThread(
-        this, [path = output_, id = outputId_] { return releaseReserved(path, id); },
+        this, [result = std::exchange(result_, nullptr)] { return result->discard(); },
         [this, ending, outcome](bool) { end(ending, outcome); });
-    outputId_.reset();
 }
 
 void Journey::endStopped()

@@ -3,6 +3,7 @@
 #include "engine/EncoderRuns.h"
 #include "engine/Outcome.h"
 #include "engine/ProbeText.h"
+#include "engine/ResultFile.h"
 #include "platform/FileSystem.h"
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
@@ -31,6 +32,7 @@ bool namesOtherFiles(const QByteArray& head);
 struct ProbeDecision {
     enum Kind {
         EncoderUnusable, // the encoder itself cannot run: the batch stops
+        SystemRefused,   // the system would not start it (no process, no descriptor): nothing is known
         LeftOut,         // the probe ran past its limit
         NotAudio,        // skipped quietly
         Accept,          // converted; durationText as the encoder stated it (none without one)
@@ -50,6 +52,7 @@ struct EndFacts {
     std::optional<qint64> outputSize; // none: no regular file there
     bool sawNoSpace = false;
     QString lastDiagnosticLine;
+    QString trouble; // what went wrong reading the input (troubleText), if anything
 };
 FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts& facts);
 
@@ -78,6 +81,7 @@ enum class Ending {
     NotAudio,        // skipped quietly
     EncoderUnusable, // the encoder cannot run; outcome().reason says why
     Stopped,         // stopped before its conversion started
+    AlreadyConverted, // its result is there ("If it exists": Skip); never examined
 };
 
 // What the window (or the terminal) does at a journey's steps. A journey decides
@@ -95,6 +99,9 @@ public:
     virtual void journeyLaunched(Journey* journey, const QStringList& arguments) = 0;
     virtual void journeyOutput(Journey* journey, const QString& chunk) = 0;
     virtual void journeyError(Journey* journey, const QString& chunk) = 0;
+    // Something done on the way that the person should hear of, in words (the
+    // leftover of an interrupted run removed, say).
+    virtual void journeyNote(Journey* journey, const QString& note) = 0;
 };
 
 using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
@@ -116,15 +123,19 @@ public:
         // probe would, before anything is said of the file (one encoder start).
         bool probeFirst = true;
         QString subfolder; // where it came from below a dropped folder
-
+        // Why it is left out before anything is done (a folder that could not be read).
+        QString leftOut;
+        // What interrupted runs left in the batch's folders; shared by its journeys.
+        std::shared_ptr<LeftoverRecovery> recovery;
     };
     Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd);
     ~Journey() override;
 
     void start();
     // Ends whatever runs now: the conversion, or the probe or decode run; the file
-    // counts as stopped. The end comes by the ordinary road.
-    void stop();
+    // counts as stopped. The end comes by the ordinary road. now: SIGKILL at once,
+    // for a program that is ending.
+    void stop(bool now = false);
 
     const QString& input() const { return setup_.input; }
     qsizetype index() const { return setup_.index; }
@@ -140,6 +151,8 @@ public:
     QString endingName() const { return endingName_; }
     // The unfinished output removed at the end, if any.
     const QString& removedOutput() const { return removedOutput_; }
+    // It made the Converted folder beside its input (it was not there).
+    bool madeConvertedFolder() const { return madeConverted_; }
     const std::shared_ptr<KVShellWrapper>& runner() const { return runner_; }
     // The standard error chunk last passed on began inside a dumped tag's line.
     bool errorChunkBeganInForeignLine() const { return conversionText_ && conversionText_->pieceBeganInForeignLine(); }
@@ -156,7 +169,7 @@ private:
     void probed();
     void fallback();
     void reserveOutput();
-    void named(const ReservedName& reserved);
+    void named(const ReservedResult& reserved);
     void launch(const QStringList& arguments);
     void runEncoder(EncoderRun* run, void (Journey::*then)());
     void decoded();
@@ -181,7 +194,10 @@ private:
     qint64 position_ = 0;
     double speed_ = 0;
     QString output_;
-    std::optional<platform::FileId> outputId_; // the empty file reserved for the output
+    std::shared_ptr<ResultFile> result_; // the reserved name and the unfinished file
+    QString encoderOutput_;              // what the encoder is told to write
+    bool madeConverted_ = false;
+    int systemRetries_ = 0;
     std::shared_ptr<KVShellWrapper> runner_;
     std::unique_ptr<ConversionText> conversionText_;
     CommandExtras extras_;

@@ -12,11 +12,22 @@ qsizetype BatchReport::count(Outcome outcome) const
                          [outcome](const FileOutcome& o) { return o.outcome == outcome; });
 }
 
+qsizetype BatchReport::troubled() const
+{
+    return std::count_if(outcomes_.cbegin(), outcomes_.cend(), [](const FileOutcome& o) {
+        return o.outcome == Outcome::Converted && !o.problem.isEmpty();
+    });
+}
+
 QString describe(const FileOutcome& o)
 {
     switch (o.outcome) {
     case Outcome::Converted:
+        if (!o.problem.isEmpty())
+            return QStringLiteral("converted with problems to %1: %2").arg(o.output, o.problem);
         return QStringLiteral("converted to %1").arg(o.output);
+    case Outcome::AlreadyConverted:
+        return QStringLiteral("already converted as %1, left as it is").arg(o.output);
     case Outcome::Failed:
         if (o.resultCode == 0 || o.resultCode == -1)
             return QStringLiteral("failed: %1").arg(o.reason);
@@ -45,10 +56,18 @@ QString BatchReport::alertText(qsizetype batchSize) const
     if (const qsizetype skipped = count(Outcome::NotAudio))
         text += skipped == 1 ? QStringLiteral("\n1 file was not audio and was skipped.")
                              : QStringLiteral("\n%1 files were not audio and were skipped.").arg(skipped);
+    if (const qsizetype troubled = this->troubled())
+        text += troubled == 1 ? QStringLiteral("\n1 file was converted with problems; the console has the details.")
+                              : QStringLiteral("\n%1 files were converted with problems; the console has the details.")
+                                    .arg(troubled);
+    if (const qsizetype there = count(Outcome::AlreadyConverted))
+        text += there == 1 ? QStringLiteral("\n1 file was already converted and was left as it is.")
+                           : QStringLiteral("\n%1 files were already converted and were left as they are.").arg(there);
     QStringList listed;
     qsizetype more = 0;
     for (const FileOutcome& o : outcomes_) {
-        if (o.outcome == Outcome::Converted || o.outcome == Outcome::NotAudio)
+        if ((o.outcome == Outcome::Converted && o.problem.isEmpty()) || o.outcome == Outcome::NotAudio
+            || o.outcome == Outcome::AlreadyConverted)
             continue;
         if (listed.size() < kListedFiles)
             listed << o.input + QStringLiteral(": ") + describe(o);

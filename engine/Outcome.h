@@ -12,6 +12,7 @@ enum class Outcome {
     NotAudio,   // the encoder cannot read it or found no audio: skipped quietly
     LeftOut,    // never handed to the encoder (not a regular file, a name it cannot take)
     Unreadable, // vanished, cannot be opened, or its path is too long
+    AlreadyConverted, // its result was there already, and was left as it is ("If it exists": Skip)
 };
 
 struct FileOutcome {
@@ -21,6 +22,7 @@ struct FileOutcome {
     int resultCode = 0;  // the encoder's, when it ran
     QString reason;      // in words: why it was left out or failed
     QString consoleReason; // what the console's "Left out" line says, when it differs
+    QString problem;     // converted, but the input could not all be read: what went wrong
 };
 
 // In words, for a person: "converted to PATH", "failed with result code 1: ...".
@@ -37,6 +39,8 @@ public:
     // The completion alert's informative text: "Conversion Completed." and, when
     // anything did not convert, what and why.
     QString alertText(qsizetype batchSize) const;
+    // Converted, but with problems reading the input.
+    qsizetype troubled() const;
     // How many files the alert names at most; the rest are counted.
     static constexpr qsizetype kListedFiles = 10;
 

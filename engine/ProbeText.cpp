@@ -345,6 +345,51 @@ void ConversionText::keep(const QString& text)
         afterEnd_ = (afterEnd_ + text).right(kMostAfter);
 }
 
+namespace {
+const QString kDecodeError = QStringLiteral("Error while decoding stream #");
+const QString kBackwardQueue = QStringLiteral("Queue input is backward in time");
+const QString kBackwardDts = QStringLiteral("non monotonically increasing dts");
+const QString kEstimated = QStringLiteral("Estimating duration from bitrate, this may be inaccurate");
+constexpr qsizetype kMostTroubleLines = 4096;
+
+bool isBackwards(const QString& line)
+{
+    return line.contains(kBackwardQueue) || line.contains(kBackwardDts);
+}
+} // namespace
+
+std::optional<double> preciseSeconds(const QString& timeText)
+{
+    static const QRegularExpression shape(QStringLiteral("^(\d+):(\d\d):(\d\d(?:\.\d+)?)\s*$"));
+    const auto m = shape.match(timeText);
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60 + m.captured(3).toDouble();
+}
+
+QString clockText(qint64 seconds)
+{
+    seconds = std::max<qint64>(0, seconds);
+    const qint64 h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+    return h > 0 ? QStringLiteral("%1:%2:%3").arg(h).arg(m, 2, 10, QLatin1Char('0')).arg(s, 2, 10, QLatin1Char('0'))
+                 : QStringLiteral("%1:%2").arg(m).arg(s, 2, 10, QLatin1Char('0'));
+}
+
+QString troubleText(const ReadingTrouble& t)
+{
+    QStringList parts;
+    // Short: more than 2 s and more than 2 % of what the input said it holds.
+    if (t.stated && t.reached && *t.stated - *t.reached > 2.0 && *t.stated - *t.reached > *t.stated * 0.02)
+        parts << QStringLiteral("only %1 of %2 could be read").arg(clockText(qint64(*t.reached)), clockText(qint64(*t.stated)));
+    if (t.decodeErrors > 0)
+        parts << (t.decodeErrors == 1 ? QStringLiteral("1 error while decoding")
+                                      : QStringLiteral("%1 errors while decoding").arg(t.decodeErrors));
+    if (t.backwards > 0)
+        parts << (t.backwards == 1 ? QStringLiteral("its timestamps ran backwards once")
+                                   : QStringLiteral("its timestamps ran backwards %1 times").arg(t.backwards));
+    return parts.join(QStringLiteral("; "));
+}
+
 void ConversionText::judge()
 {
     const QString marker = QString::fromUtf16(kNoSpace);
@@ -359,6 +404,24 @@ void ConversionText::judge()
     tagLines_ += own(headerEnd_ < 0 ? head_ : head_.left(headerEnd_));
     if (headerEnd_ < 0)
         return;
+    // A line of trouble that stands in the input's dump is a tag's: it is dumped
+    // there and once more with the output's tags, and proves nothing.
+    QHash<QString, int> inDump;
+    if (!troubleLines_.isEmpty())
+        for (const QString& line : encoderOwnText(withoutPath(withoutPath(head_, asEncoderPrintsIt(output_)),
+                                                              asEncoderPrintsIt(input_)))
+                                       .split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts))
+            if (troubleLines_.contains(line))
+                ++inDump[line];
+    for (auto it = troubleLines_.cbegin(); it != troubleLines_.cend(); ++it) {
+        const int real = std::max(0, it.value() - 2 * inDump.value(it.key()));
+        (it.key().startsWith(kDecodeError) ? trouble_.decodeErrors : trouble_.backwards) += real;
+    }
+    const InputFacts facts = parseInputDump(head_, input_);
+    // A duration the encoder only estimated says nothing of what the file holds.
+    if (facts.durationText && !head_.contains(kEstimated))
+        trouble_.stated = preciseSeconds(*facts.durationText);
+    trouble_.reached = reached_;
     for (const QString& line : own(afterStart_) + own(afterEnd_)) {
         if (tagLines_.contains(line))
             noSpaceInTagLine_ = true;
@@ -369,14 +432,22 @@ void ConversionText::judge()
 
 void ConversionText::take(const QStringList& lines)
 {
-    for (const QString& line : lines)
+    for (const QString& line : lines) {
         if (const auto progress = progressLine(line)) {
             try {
                 position_ = secondsForTimeString(progress->time);
             } catch (const std::out_of_range&) {
             }
+            if (const auto at = preciseSeconds(progress->time))
+                reached_ = at;
             speed_ = progress->speed;
+        } else if (line.startsWith(kDecodeError) || isBackwards(line)) {
+            if (troubleLines_.size() < kMostTroubleLines || troubleLines_.contains(line))
+                ++troubleLines_[line];
+            else
+                ++troubleLines_[line.startsWith(kDecodeError) ? kDecodeError : kBackwardDts];
         }
+    }
 }
 
 // For people, the last words keep the names they mention.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringDecoder>
@@ -102,6 +103,24 @@ struct ProgressLine {
 };
 std::optional<ProgressLine> progressLine(const QString& line);
 
+// Seconds of a time text "HH:MM:SS.cc", with its fraction; none for another shape.
+std::optional<double> preciseSeconds(const QString& timeText);
+
+// What went wrong while a conversion read its input, though it ended with 0; the
+// words for a person ("only 0:23 of 1:00 could be read; 1 error while
+// decoding"), empty when nothing did. stated: the duration the encoder stated
+// for the input (none when it did not, or only estimated it); reached: the last
+// position it reported.
+struct ReadingTrouble {
+    int decodeErrors = 0;
+    int backwards = 0; // times the timestamps ran backwards
+    std::optional<double> stated;
+    std::optional<double> reached;
+};
+QString troubleText(const ReadingTrouble& trouble);
+// "0:23", "1:00", "1:02:03".
+QString clockText(qint64 seconds);
+
 // What the conversion wrote, for judging its end: the input's dump (tags and all)
 // ends at the output's header, which names the output exactly; only what the
 // encoder says after it counts, and a line that also stands among the dumped tags
@@ -126,6 +145,8 @@ public:
     bool pieceBeganInForeignLine() const { return rawLines_.chunkBeganInForeignLine(); }
     std::optional<qint64> position() const { return position_; }
     double speed() const { return speed_; }
+    // After finish(): what went wrong while the input was read.
+    const ReadingTrouble& trouble() const { return trouble_; }
 
     static constexpr qsizetype kMostHead = 8 * 1024 * 1024; // a dump of tags may be long
     static constexpr qsizetype kMostAfter = 256 * 1024;
@@ -149,7 +170,10 @@ private:
     bool noSpaceInTagLine_ = false;
     QString lastLine_;
     std::optional<qint64> position_;
+    std::optional<double> reached_;
     double speed_ = 0;
+    QHash<QString, int> troubleLines_; // line -> how often it came
+    ReadingTrouble trouble_;
 };
 
 // The lines of a probe text that hold the texts a conversion's end is judged by.

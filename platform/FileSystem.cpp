@@ -1,11 +1,16 @@
 #include "platform/FileSystem.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -93,7 +98,7 @@ MadeFolder makeFolder(const QString& path)
 {
     const QByteArray native = QFile::encodeName(path);
     if (::mkdir(native.constData(), 0777) == 0)
-        return {};
+        return {FolderState::Ready, 0, true};
     const int error = errno;
     struct stat st {};
     if (::lstat(native.constData(), &st) != 0)
@@ -103,6 +108,157 @@ MadeFolder makeFolder(const QString& path)
     if (!S_ISDIR(st.st_mode))
         return {FolderState::NotFolder, 0};
     return {};
+}
+
+bool removeEmptyFolder(const QString& path)
+{
+    return ::rmdir(QFile::encodeName(path).constData()) == 0;
+}
+
+QString privateFolder()
+{
+    static const QString folder = [] {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray base = !runtime.isEmpty() ? runtime + "/qelvanto"
+                                                   : QFile::encodeName(QDir::tempPath()) + "/qelvanto-"
+                                                         + QByteArray::number(qulonglong(::geteuid()));
+        ::mkdir(base.constData(), 0700);
+        const int fd = ::open(base.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            return QString();
+        struct stat st {};
+        const bool ours = ::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+        ::close(fd);
+        return ours ? QFile::decodeName(base) : QString();
+    }();
+    return folder;
+}
+
+std::optional<FileId> descriptorId(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return std::nullopt;
+    return FileId{st.st_dev, st.st_ino};
+}
+
+std::optional<qint64> descriptorSize(int fd)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return qint64(st.st_size);
+}
+
+bool syncDescriptor(int fd)
+{
+    int rc;
+    do {
+        rc = ::fsync(fd);
+    } while (rc != 0 && errno == EINTR);
+    // A file system that cannot flush (a pipe-like or special one) has nothing to lose.
+    return rc == 0 || errno == EINVAL || errno == EROFS;
+}
+
+std::optional<Folder::Entry> Folder::entry(const QString& name) const
+{
+    struct stat st {};
+    if (fd_ < 0 || ::fstatat(fd_, QFile::encodeName(name).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return Entry{{st.st_dev, st.st_ino}, qint64(st.st_size), S_ISREG(st.st_mode),
+                 qint64(::time(nullptr) - st.st_mtime)};
+}
+
+QStringList Folder::names() const
+{
+    QStringList list;
+    if (fd_ < 0)
+        return list;
+    const int copy = ::openat(fd_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* dir = copy < 0 ? nullptr : ::fdopendir(copy);
+    if (!dir) {
+        if (copy >= 0)
+            ::close(copy);
+        return list;
+    }
+    while (dirent* e = ::readdir(dir)) {
+        const char* n = e->d_name;
+        if (!(n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))))
+            list << QFile::decodeName(n);
+    }
+    ::closedir(dir);
+    return list;
+}
+
+int Folder::createLocked(const QString& name) const
+{
+    if (fd_ < 0) {
+        errno = error_;
+        return -1;
+    }
+    const QByteArray native = QFile::encodeName(name);
+    const int fd = ::openat(fd_, native.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0)
+        return -1;
+    // Where locks cannot be had, the file is still ours; it is only never
+    // recognised as abandoned.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    return fd;
+}
+
+int Folder::openIfUnlocked(const QString& name) const
+{
+    if (fd_ < 0)
+        return -1;
+    const int fd = ::openat(fd_, QFile::encodeName(name).constData(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool Folder::removeIfSame(const QString& name, const FileId& id, bool onlyIfEmpty) const
+{
+    const auto e = entry(name);
+    if (!e || !e->regular || e->id != id || (onlyIfEmpty && e->size != 0))
+        return false;
+    return ::unlinkat(fd_, QFile::encodeName(name).constData(), 0) == 0;
+}
+
+bool Folder::renameNoReplace(const QString& from, const QString& to) const
+{
+    const QByteArray f = QFile::encodeName(from), t = QFile::encodeName(to);
+#if defined(__linux__) && defined(RENAME_NOREPLACE)
+    if (::renameat2(fd_, f.constData(), fd_, t.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+#endif
+    // Where the file system cannot rename without replacing: a second name,
+    // which fails where one exists, then the first name goes.
+    if (::linkat(fd_, f.constData(), fd_, t.constData(), 0) == 0) {
+        ::unlinkat(fd_, f.constData(), 0);
+        return true;
+    }
+    if (errno == EEXIST)
+        return false;
+    // No links either (FAT, say): a look, then the rename; the best such a file system allows.
+    struct stat st {};
+    if (::fstatat(fd_, t.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::renameat(fd_, f.constData(), fd_, t.constData()) == 0;
+}
+
+bool Folder::sync() const
+{
+    return fd_ >= 0 && syncDescriptor(fd_);
 }
 
 std::optional<qint64> availableBytes(const QString& path)

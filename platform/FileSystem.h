@@ -33,6 +33,33 @@ public:
     // through a link. None when something was there (errno EEXIST) or on failure.
     std::optional<FileId> createExclusive(const QString& name) const;
 
+    // The folder's descriptor (-1 when not open); it stays ours.
+    int descriptor() const { return fd_; }
+    // What stands at the name, links not followed: a regular file's identity and size.
+    struct Entry {
+        FileId id;
+        qint64 size = 0;
+        bool regular = false;
+        qint64 modifiedSecondsAgo = 0;
+    };
+    std::optional<Entry> entry(const QString& name) const;
+    // Names of the folder's entries (not "." and ".."); empty when it cannot be read.
+    QStringList names() const;
+    // Creates a new file for reading and writing, exclusively and never through a
+    // link, and locks it (an advisory lock held as long as the descriptor, or a
+    // child's copy of it, is open). -1 with errno on failure.
+    int createLocked(const QString& name) const;
+    // Opens a regular file at the name without following a link and takes its lock
+    // without waiting: the descriptor, or -1 when it is locked, is not a regular
+    // file, or locks cannot be told here.
+    int openIfUnlocked(const QString& name) const;
+    // Removes the name only while it is still the regular file `id` (and empty, if asked).
+    bool removeIfSame(const QString& name, const FileId& id, bool onlyIfEmpty) const;
+    // Renames inside the folder, never replacing what stands at `to` (errno EEXIST).
+    bool renameNoReplace(const QString& from, const QString& to) const;
+    // Flushes the folder's entries to disk.
+    bool sync() const;
+
 private:
     int fd_ = -1;
     int error_ = 0;
@@ -44,9 +71,20 @@ enum class FolderState { Ready, Link, NotFolder, Unmade };
 struct MadeFolder {
     FolderState state = FolderState::Ready;
     int error = 0; // errno, for Unmade
+    bool created = false; // made now, not there before
 };
 // Makes the folder when nothing is there; never follows a link at the path.
 MadeFolder makeFolder(const QString& path);
+// Removes a folder that is empty; never one with anything in it.
+bool removeEmptyFolder(const QString& path);
+// A folder of our own for this user, 0700, that no one else can write in (in
+// $XDG_RUNTIME_DIR, else the temporary folder); empty when none can be had.
+QString privateFolder();
+
+// The identity of an open descriptor, and flushing it to disk.
+std::optional<FileId> descriptorId(int fd);
+std::optional<qint64> descriptorSize(int fd);
+bool syncDescriptor(int fd);
 
 // Bytes that can still be written on the file system holding path; none when
 // that cannot be learned.

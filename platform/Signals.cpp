@@ -34,8 +34,10 @@ void onInterruptSignals(QObject* context, std::function<void(int signal)> handle
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGTERM, &sa, nullptr);
+    // A closed terminal (SIGHUP) and a reader that went away (SIGPIPE) end us as
+    // SIGTERM does, after what runs has been stopped.
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE})
+        ::sigaction(signal, &sa, nullptr);
 }
 
 } // namespace platform

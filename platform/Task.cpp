@@ -8,8 +8,14 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
+#if defined(__linux__)
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#endif
+#include <pthread.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -83,6 +89,162 @@ Task::Task() = default;
 
 Task::~Task() = default; // the watcher hands a running child to the background reaper
 
+bool LaunchError::systemShortOfResources() const
+{
+    return error_ == EAGAIN || error_ == ENOMEM || error_ == EMFILE || error_ == ENFILE;
+}
+
+namespace {
+
+struct ChildSetup {
+    const char* program;
+    char** argv;
+    char** envp;
+    const char* directory; // null: ours
+    int fds[3];            // for the standard streams; -1 inherits ours
+    int passed;            // becomes descriptor 3; -1: none
+    bool ownGroup;
+    rlim_t memoryLimit;    // 0: no bound
+};
+
+#if defined(__linux__)
+// The child between vfork and exec: it shares our memory and must only make
+// system calls. On failure it leaves the error number in *error and exits.
+[[noreturn]] void becomeChild(const ChildSetup& c, pid_t parent, volatile int* error)
+{
+    const auto fail = [error] [[noreturn]] {
+        *error = errno ? errno : EINVAL;
+        ::_exit(127);
+    };
+    // Whatever ends us, a crash or SIGKILL included, ends the child too.
+    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0)
+        fail();
+    if (::getppid() != parent)
+        ::_exit(127); // we are already gone
+    if (c.ownGroup && ::setpgid(0, 0) != 0)
+        fail();
+    // The sources sit above the targets (secureDescriptor), so no target is
+    // overwritten before it has been copied.
+    for (int target = 0; target < 3; ++target) {
+        if (c.fds[target] < 0)
+            continue;
+        if (c.fds[target] == target ? ::fcntl(target, F_SETFD, 0) != 0 : ::dup2(c.fds[target], target) < 0)
+            fail();
+    }
+    int firstClosed = 3;
+    if (c.passed >= 0) {
+        if (c.passed == Task::kPassedDescriptor ? ::fcntl(c.passed, F_SETFD, 0) != 0
+                                                : ::dup2(c.passed, Task::kPassedDescriptor) < 0)
+            fail();
+        firstClosed = Task::kPassedDescriptor + 1;
+    }
+    // Nothing of ours but these reaches the child, also not descriptors someone
+    // opened without close-on-exec.
+#if defined(SYS_close_range)
+    if (::syscall(SYS_close_range, unsigned(firstClosed), ~0U, 0) != 0)
+#endif
+    {
+        const long most = ::sysconf(_SC_OPEN_MAX);
+        for (int fd = firstClosed; fd < (most > 0 ? most : 1024); ++fd)
+            ::close(fd);
+    }
+    if (c.directory && ::chdir(c.directory) != 0)
+        fail();
+    if (c.memoryLimit > 0) {
+        const rlimit limit{c.memoryLimit, c.memoryLimit};
+        ::setrlimit(RLIMIT_DATA, &limit);
+    }
+    // The child starts clean: nothing blocked, nothing ignored, whatever we do.
+    struct sigaction dfl {};
+    dfl.sa_handler = SIG_DFL;
+    for (int sig = 1; sig < NSIG; ++sig)
+        if (sig != SIGKILL && sig != SIGSTOP)
+            ::sigaction(sig, &dfl, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::execve(c.program, c.argv, c.envp);
+    *error = errno ? errno : EINVAL;
+    ::_exit(127);
+}
+
+pid_t spawnChild(const ChildSetup& c, int* error)
+{
+    // No handler of ours may run in the child while it shares our memory.
+    sigset_t all, old;
+    sigfillset(&all);
+    ::pthread_sigmask(SIG_SETMASK, &all, &old);
+    volatile int childError = 0;
+    const pid_t parent = ::getpid();
+    const pid_t pid = ::vfork();
+    if (pid == 0)
+        becomeChild(c, parent, &childError);
+    const int forkError = errno;
+    ::pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    if (pid < 0) {
+        *error = forkError;
+        return -1;
+    }
+    if (childError != 0) {
+        // It exited before or instead of exec; take its status now.
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        *error = childError;
+        return -1;
+    }
+    return pid;
+}
+#else
+// Elsewhere the system's spawn, without a parent-death signal: the best offered.
+pid_t spawnChild(const ChildSetup& c, int* error)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attr;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attr);
+    for (int target = 0; target < 3; ++target)
+        if (c.fds[target] >= 0)
+            posix_spawn_file_actions_adddup2(&actions, c.fds[target], target);
+    if (c.passed >= 0)
+        posix_spawn_file_actions_adddup2(&actions, c.passed, Task::kPassedDescriptor);
+    if (c.directory)
+        posix_spawn_file_actions_addchdir_np(&actions, c.directory);
+    short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+#if defined(POSIX_SPAWN_CLOEXEC_DEFAULT)
+    flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
+#endif
+    if (c.ownGroup) {
+        posix_spawnattr_setpgroup(&attr, 0);
+        flags |= POSIX_SPAWN_SETPGROUP;
+    }
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    sigdelset(&all, SIGKILL);
+    sigdelset(&all, SIGSTOP);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setsigdefault(&attr, &all);
+    posix_spawnattr_setflags(&attr, flags);
+    pid_t pid = -1;
+    int rc;
+    do {
+        rc = posix_spawn(&pid, c.program, &actions, &attr, c.argv, c.envp);
+    } while (rc == EINTR);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attr);
+    if (rc != 0) {
+        if (pid > 0)
+            ChildWatcher::reapInBackground(pid);
+        *error = rc;
+        return -1;
+    }
+    return pid;
+}
+#endif
+
+} // namespace
+
 void Task::launch()
 {
     if (pid_ > 0)
@@ -100,6 +262,8 @@ void Task::launch()
         throw LaunchError(QStringLiteral("NSInvalidArgumentException"),
                           QStringLiteral("working directory doesn't exist: %1").arg(directory_));
 
+    // Everything the child needs is made before it exists: between its birth and
+    // its exec it may only make system calls.
     QStringList argv{program};
     argv += arguments_;
     CStrings cargv(argv);
@@ -108,68 +272,21 @@ void Task::launch()
         cenv.emplace(*environment_);
     const QByteArray cprogram = QFile::encodeName(program);
     const QByteArray cdir = QFile::encodeName(directory_);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attr;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawnattr_init(&attr);
-
-    const int fds[3] = {childDescriptor(stdin_, true), childDescriptor(stdout_, false),
-                        childDescriptor(stderr_, false)};
-    for (int target = 0; target < 3; ++target)
-        if (fds[target] >= 0)
-            posix_spawn_file_actions_adddup2(&actions, fds[target], target);
-    if (!directory_.isEmpty())
-        posix_spawn_file_actions_addchdir_np(&actions, cdir.constData());
-    // Nothing of ours but the three standard streams reaches the child, also not
-    // descriptors someone opened without close-on-exec.
-    short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
-#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
-    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
-#elif defined(POSIX_SPAWN_CLOEXEC_DEFAULT)
-    flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
-#endif
-    if (ownGroup_) {
-        posix_spawnattr_setpgroup(&attr, 0);
-        flags |= POSIX_SPAWN_SETPGROUP;
-    }
+    const ChildSetup setup{cprogram.constData(),
+                           cargv.data(),
+                           cenv ? cenv->data() : environ,
+                           directory_.isEmpty() ? nullptr : cdir.constData(),
+                           {childDescriptor(stdin_, true), childDescriptor(stdout_, false), childDescriptor(stderr_, false)},
+                           passedFd_,
+                           ownGroup_,
+                           rlim_t(std::max<qint64>(0, memoryLimit_))};
     keepChildStatuses();
-
-    // The child starts clean: nothing blocked, nothing ignored, whatever this process does.
-    sigset_t none, all;
-    sigemptyset(&none);
-    sigfillset(&all);
-    sigdelset(&all, SIGKILL);
-    sigdelset(&all, SIGSTOP);
-    posix_spawnattr_setsigmask(&attr, &none);
-    posix_spawnattr_setsigdefault(&attr, &all);
-    posix_spawnattr_setflags(&attr, flags);
-
-    pid_t pid = -1;
-    int rc;
-    do {
-        rc = posix_spawn(&pid, cprogram.constData(), &actions, &attr, cargv.data(),
-                         cenv ? cenv->data() : environ);
-    } while (rc == EINTR);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attr);
-
-    if (rc != 0) {
-        // A child that failed before exec may still exist as a zombie on some systems.
-        if (pid > 0)
-            ChildWatcher::reapInBackground(pid);
+    int error = 0;
+    const pid_t pid = spawnChild(setup, &error);
+    if (pid < 0)
         throw LaunchError(QStringLiteral("NSInvalidArgumentException"),
-                          QStringLiteral("%1: %2").arg(launchPath_, QString::fromLocal8Bit(std::strerror(rc))));
-    }
+                          QStringLiteral("%1: %2").arg(launchPath_, QString::fromLocal8Bit(std::strerror(error))), error);
     pid_ = pid;
-#if defined(__linux__)
-    // The spawn returns once the child has executed the program, before it has
-    // read much of anything: its input cannot have grown it yet.
-    if (memoryLimit_ > 0) {
-        const rlimit limit{rlim_t(memoryLimit_), rlim_t(memoryLimit_)};
-        ::prlimit(pid, RLIMIT_DATA, &limit, nullptr);
-    }
-#endif
     releaseChildEnd(stdin_, true);
     releaseChildEnd(stdout_, false);
     releaseChildEnd(stderr_, false);

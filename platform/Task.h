@@ -18,13 +18,18 @@ class ChildWatcher;
 // Thrown by Task::launch when the program cannot be started.
 class LaunchError : public std::runtime_error {
 public:
-    LaunchError(const QString& name, const QString& reason)
-        : std::runtime_error(reason.toStdString()), name_(name), reason_(reason) {}
+    LaunchError(const QString& name, const QString& reason, int error = 0)
+        : std::runtime_error(reason.toStdString()), name_(name), reason_(reason), error_(error) {}
     QString name() const { return name_; }
     QString reason() const { return reason_; }
+    // The system's error number when the system refused to start it; 0 otherwise.
+    int error() const { return error_; }
+    // The system is short of processes, memory or descriptors: a later try may work.
+    bool systemShortOfResources() const;
 private:
     QString name_;
     QString reason_;
+    int error_ = 0;
 };
 
 // A child's standard stream: inherited, a pipe, or a file handle.
@@ -55,6 +60,10 @@ public:
     // The most memory (data segment) the child may take, in bytes; 0: no bound.
     // Where the system cannot set it for another process, there is no bound.
     void setMemoryLimit(qint64 bytes) { memoryLimit_ = bytes; }
+    // A descriptor of ours that the child gets as its descriptor 3 (-1: none),
+    // so that it can open the very file we hold as /dev/fd/3.
+    void setPassedDescriptor(int fd) { passedFd_ = fd; }
+    static constexpr int kPassedDescriptor = 3;
 
     // Throws LaunchError synchronously when the child cannot be started.
     void launch();
@@ -81,6 +90,7 @@ private:
     qint64 pid_ = -1;
     bool ownGroup_ = false;
     qint64 memoryLimit_ = 0;
+    int passedFd_ = -1;
     std::unique_ptr<ChildWatcher> watcher_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
 #include <stdexcept>
 
@@ -18,7 +19,7 @@ struct OutputSide {
     KVShellWrapper::Stream childStream;
     FileHandle* handle = nullptr;
     bool read = false;
-    bool failed = false;
+    int failed = 0; // errno
 };
 
 OutputSide prepareOutput(const KVShellWrapper::Stream& given, const char* failureText)
@@ -37,8 +38,8 @@ OutputSide prepareOutput(const KVShellWrapper::Stream& given, const char* failur
         side.handle = made->fileHandleForReading();
         side.read = true;
     } else {
+        side.failed = errno ? errno : EMFILE;
         std::perror(failureText);
-        side.failed = true;
     }
     return side;
 }
@@ -95,6 +96,7 @@ void KVShellWrapper::startProcess()
         task_->setStandardInput(made);
         stdinHandle_ = made->fileHandleForWriting();
     } else {
+        pipeFailure_ = errno ? errno : EMFILE;
         std::perror("KVShellWrapper - failed to create pipe for stdIn");
         pipeFailed = true;
     }
@@ -102,6 +104,8 @@ void KVShellWrapper::startProcess()
     // Standard output and error; all three are attempted whatever failed before.
     OutputSide out = prepareOutput(stdoutPipe_, "KVShellWrapper - failed to create pipe for stdOut");
     OutputSide err = prepareOutput(stderrPipe_, "KVShellWrapper - failed to create pipe for stdErr");
+    if (!pipeFailure_)
+        pipeFailure_ = out.failed ? out.failed : err.failed;
     pipeFailed = pipeFailed || out.failed || err.failed;
     task_->setStandardOutput(out.childStream);
     task_->setStandardError(err.childStream);
@@ -130,6 +134,7 @@ void KVShellWrapper::startProcess()
     task_->setLaunchPath(arguments_.first());
     task_->setOwnProcessGroup(true);
     task_->setMemoryLimit(memoryLimit_);
+    task_->setPassedDescriptor(passedFd_);
     task_->setArguments(arguments_.mid(1));
 
     // Connections die with this object, so no event can reach a destroyed runner.

@@ -157,3 +157,18 @@ inline bool installEncoderScript(const QTemporaryDir& dir, const QByteArray& bod
     return true;
 }
 
+
+// The size of the unfinished file the encoder writes for the result `name` in
+// `folder` (".NAME.qelvanto-unfinished-…"), or -1 when there is none.
+inline qint64 unfinishedSize(const QString& folder, const QString& name)
+{
+    const QStringList found = QDir(folder).entryList({QLatin1Char('.') + name + QStringLiteral(".qelvanto-unfinished-*")},
+                                                      QDir::Files | QDir::Hidden);
+    return found.isEmpty() ? -1 : QFileInfo(QDir(folder).filePath(found.first())).size();
+}
+
+// Every name in a folder, hidden ones too.
+inline QStringList allEntries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}

@@ -284,12 +284,15 @@ void CliTest::interrupted()
     const QStringList partial{work.filePath("long/Converted/long.mp3"), work.filePath("long/Converted/long2.mp3")};
     const auto writing = [&] {
         for (int i = 0; i < jobs; ++i)
-            if (QFileInfo(partial[i]).size() == 0)
+            if (unfinishedSize(work.filePath("long/Converted"), QFileInfo(partial[i]).fileName()) <= 0)
                 return false;
         return true;
     };
     QVERIFY(QTest::qWaitFor(writing, 60000));
     QCOMPARE(p.state(), QProcess::Running);
+    // While the encoder writes, the result's name holds only the empty reservation.
+    for (int i = 0; i < jobs; ++i)
+        QCOMPARE(QFileInfo(partial[i]).size(), 0);
     ::kill(pid_t(p.processId()), signal);
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitStatus(), QProcess::NormalExit);
@@ -311,8 +314,8 @@ void CliTest::interrupted()
         QVERIFY2(err.contains(QStringLiteral("Stopped %1: its unfinished output %2 was removed.")
                                   .arg(work.filePath(i ? "long/long2.wav" : "long/long.wav"), partial[i])),
                  qPrintable(err));
-    // Nothing unfinished is left, and nothing more was converted.
-    QCOMPARE(QDir(work.filePath("long/Converted")).entryList(QDir::Files), QStringList());
+    // Nothing unfinished is left, not even hidden, and nothing more was converted.
+    QCOMPARE(allEntries(work.filePath("long/Converted")), QStringList());
     QVERIFY(!QFileInfo::exists(work.filePath("Converted")));
 }
 

@@ -413,6 +413,8 @@ struct RecordingHost : BatchHost {
     void journeyLaunched(Journey* j, const QStringList&) override { note(j, "launched"); }
     void journeyOutput(Journey*, const QString&) override {}
     void journeyError(Journey*, const QString&) override {}
+    void journeyNote(Journey*, const QString& line) override { notes << line; }
+    QStringList notes;
 };
 } // namespace
 
@@ -707,7 +709,7 @@ void EngineTest::commandLine_data()
                                     << "usage qelvanto: --format goes with --convert: qelvanto --convert [OPTIONS] PATH…";
     row("unknown option") << QByteArrayList{"-c", "--fromat", "ogg", "a"} << none
                           << "usage qelvanto: Unknown option 'fromat'. The options are --convert, --format, --bitrate, "
-                             "--rate, --channels, --jobs, --output, --keep-folders, --quiet, --help and --version.";
+                             "--rate, --channels, --jobs, --output, --keep-folders, --existing, --quiet, --help and --version.";
 }
 
 void EngineTest::commandLine()

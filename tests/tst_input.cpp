@@ -248,13 +248,15 @@ void InputTest::keyboardAndScreenReader()
     for (QWidget* w = ui.imgView->nextInFocusChain(); w != ui.imgView && order.size() < 20; w = w->nextInFocusChain())
         if (w->isVisibleTo(c.mainWindow()) && (w->focusPolicy() & Qt::TabFocus))
             order << w;
-    QCOMPARE(order.mid(0, 11), (QList<QWidget*>{ui.cmbFormat, ui.cmbbr, ui.cmbRate, ui.cmbChannel, ui.cmbJobs, ui.cmbOutput,
-                                                ui.chkKeepFolders, ui.txtOutputPath, ui.lblWeb, ui.runButton, ui.textOutlet}));
+    QCOMPARE(order.mid(0, 12), (QList<QWidget*>{ui.cmbFormat, ui.cmbbr, ui.cmbRate, ui.cmbChannel, ui.cmbJobs, ui.cmbOutput,
+                                                ui.chkKeepFolders, ui.cmbExisting, ui.txtOutputPath, ui.lblWeb, ui.runButton,
+                                                ui.textOutlet}));
     // What a screen reader hears: every control has a name, the boxes by their captions,
     // the door as a button whose press picks files.
     const QList<std::pair<QWidget*, QString>> named{{ui.cmbFormat, "Format"}, {ui.cmbbr, "Bitrate"},
                                                     {ui.cmbRate, "Sample rate"}, {ui.cmbChannel, "Channels"},
                                                     {ui.cmbOutput, "Save to"}, {ui.chkKeepFolders, "Keep folders"},
+                                                    {ui.cmbExisting, "If it exists"},
                                                     {ui.imgView, "Add files"}};
     // On Linux a box's name is its value and its caption comes as its label relation.
     const auto heard = [](QWidget* w) {
@@ -513,7 +515,8 @@ void InputTest::boxesOfferTheChoices()
 void InputTest::pathsOnTheCommandLineStartABatch()
 {
     // A file given by its relative name and a folder, as a file manager or a shell
-    // passes them: the window converts them as if they had been dropped.
+    // passes them: the window shows what it would do and writes nothing before
+    // the person agrees.
     QTemporaryDir home, work;
     QDir().mkpath(home.filePath("Qelvanto"));
     QFile dat(home.filePath("Qelvanto/setting.dat"));
@@ -521,28 +524,50 @@ void InputTest::pathsOnTheCommandLineStartABatch()
     dat.close();
     QVERIFY(makeTone(work.filePath("one.wav")));
     QVERIFY(makeTone(work.filePath("Album/CD 1/two.flac")));
+    const QStringList before = allEntries(work.path()) + allEntries(work.filePath("Album/CD 1"));
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", home.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_LOGGING_RULES", "qelvanto.ui.debug=true");
     p.setProcessEnvironment(env);
     p.setWorkingDirectory(work.path());
     p.start(QStringLiteral(QELVANTO_EXE), {QStringLiteral("one.wav"), work.filePath("Album")});
     QVERIFY(p.waitForStarted());
-    const QStringList outputs{work.filePath("Converted/one.ogg"), work.filePath("Album/CD 1/Converted/two.ogg")};
-    // Done once both results are written and no encoder runs any more.
-    const auto done = [&] {
-        return std::all_of(outputs.cbegin(), outputs.cend(), [](const QString& o) { return QFileInfo(o).size() > 0; })
-            && childProcessesOf(p.processId()).isEmpty();
-    };
-    const bool converted = QTest::qWaitFor(done, 60000);
+    QByteArray err;
+    QVERIFY(QTest::qWaitFor([&] {
+        err += p.readAllStandardError();
+        return err.contains("Asking:");
+    }, 60000));
+    QVERIFY2(err.contains("Asking: Convert 2 files to ogg, 192 kbit/s, into Converted/ beside each file?"), err.constData());
+    QCOMPARE(allEntries(work.path()) + allEntries(work.filePath("Album/CD 1")), before);
     p.terminate();
-    QVERIFY2(p.waitForFinished(20000), p.readAllStandardError().constData());
-    QVERIFY(converted);
-    for (const QString& o : outputs)
-        QCOMPARE(probeAudio(o).codec, QStringLiteral("vorbis"));
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(allEntries(work.path()) + allEntries(work.filePath("Album/CD 1")), before);
     // The window's saved choices apply, echoed at start-up as without arguments.
     QCOMPARE(p.readAllStandardOutput(), QByteArray("3,5,2,1"));
+
+    // Agreed, they convert as if they had been dropped; refused, nothing happens.
+    for (const int answer : {1001, 1000}) {
+        auto c = std::make_unique<BannerController>();
+        auto d = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs* dialogs = d.get();
+        dialogs->alertAnswers = {answer, 1000};
+        c->setDialogs(std::move(d));
+        c->applicationDidFinishLaunching();
+        c->collectAndStart({QFile::encodeName(work.filePath("one.wav")), QFile::encodeName(work.filePath("Album"))}, true);
+        QVERIFY(QTest::qWaitFor([&] { return !dialogs->alerts.isEmpty(); }, 30000));
+        QCOMPARE(dialogs->alerts[0].buttons, QStringList({"Convert", "Cancel"}));
+        if (answer == 1001) {
+            QVERIFY(!c->busy());
+            QCOMPARE(allEntries(work.path()) + allEntries(work.filePath("Album/CD 1")), before);
+            continue;
+        }
+        QVERIFY(QTest::qWaitFor([&] { return dialogs->alerts.size() == 2; }, 60000));
+        QCOMPARE(dialogs->alerts[1].informative, QStringLiteral("Conversion Completed."));
+        QVERIFY(probeAudio(work.filePath("Converted/one.mp3")).ok);
+        QVERIFY(probeAudio(work.filePath("Album/CD 1/Converted/two.mp3")).ok);
+    }
 }
 
 void InputTest::desktopCallsOverTheBus()

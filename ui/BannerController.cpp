@@ -69,7 +69,10 @@ BannerController::BannerController()
                                 .boundedTo(screen->availableSize() * 0.9)
                                 .expandedTo(mainWindow_->minimumSize()));
     mainWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
-    mainWindow_->onClose = [this] { applicationShouldTerminateAfterLastWindowClosed(); };
+    mainWindow_->onClose = [this] {
+        applicationShouldTerminateAfterLastWindowClosed();
+        endWithTheWindow();
+    };
     dialogs_ = std::make_unique<WidgetDialogs>(mainWindow_);
     runnerFactory_ = [](const QStringList& arguments) {
         return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
@@ -92,7 +95,7 @@ BannerController::BannerController()
     for (QWidget* w : std::initializer_list<QWidget*>{
              ui_.lblFormat, ui_.cmbFormat, ui_.lblSize, ui_.cmbbr, ui_.lblPX, ui_.cmbRate, ui_.cmbChannel, ui_.lblrate,
              ui_.lblHz, ui_.lblChannel, ui_.lblJobs, ui_.cmbJobs, ui_.lblOpusRate, ui_.lblRefused, ui_.lblHint, ui_.cmbOutput,
-             ui_.chkKeepFolders, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.lblTimeLeft, ui_.pb}) {
+             ui_.chkKeepFolders, ui_.lblExisting, ui_.cmbExisting, ui_.lblOutputPath, ui_.pbBar, ui_.lblpb, ui_.lblPbNow, ui_.lblTimeLeft, ui_.pb}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
@@ -148,6 +151,19 @@ BannerController::~BannerController()
     delete mainWindow_;
 }
 
+void BannerController::endWithTheWindow()
+{
+    if (!loaded() || closing_)
+        return;
+    // Nothing converting could ever be published once we are gone: what runs is
+    // ended, its unfinished files removed, and then the program ends.
+    closing_ = true;
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    batch_->abort();
+    // Should a call on a hung mount never return, the program still ends.
+    QTimer::singleShot(kMostClosingMs, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+}
+
 void BannerController::setDialogs(std::unique_ptr<ModalDialogs> dialogs)
 {
     dialogs_ = std::move(dialogs);
@@ -188,6 +204,7 @@ void BannerController::restoreSettings()
         showFolder = settings::showFolderFromText(*text);
     ui_.cmbJobs->setCurrentIndex(settings::readJobs(maxJobs()) - 1);
     ui_.chkKeepFolders->setChecked(settings::readKeepFolders());
+    ui_.cmbExisting->setCurrentIndex(settings::readSkipExisting() ? 1 : 0);
     showChoiceNotes();
 }
 
@@ -210,6 +227,7 @@ bool BannerController::applicationShouldTerminateAfterLastWindowClosed()
                                                         ui_.cmbRate->currentIndex(), ui_.cmbChannel->currentIndex()));
     settings::saveJobs(std::max(1, ui_.cmbJobs->currentIndex() + 1));
     settings::saveKeepFolders(ui_.chkKeepFolders->isChecked());
+    settings::saveSkipExisting(ui_.cmbExisting->currentIndex() == 1);
     return true;
 }
 
@@ -223,9 +241,18 @@ int BannerController::maxJobs()
 void BannerController::startnow(const QStringList& files, const QSet<qsizetype>& inexactNames,
                                 const QStringList& subfolders)
 {
+    engine::CollectedInputs inputs;
+    inputs.paths = files;
+    inputs.inexact = inexactNames;
+    inputs.subfolders = subfolders;
+    startCollected(std::move(inputs));
+}
+
+void BannerController::startCollected(engine::CollectedInputs inputs)
+{
     if (!chooseOutputFolder())
         return;
-    batchStart(files, inexactNames, subfolders);
+    batchStart(std::move(inputs));
 }
 
 void BannerController::pickAndStart()
@@ -234,15 +261,34 @@ void BannerController::pickAndStart()
         startnow(*files);
 }
 
-void BannerController::collectAndStart(const QList<QByteArray>& dropped)
+void BannerController::collectAndStart(const QList<QByteArray>& dropped, bool askFirst)
 {
     collecting_ = true;
     engine::offThread(
         this, [dropped] { return engine::collectInputs(dropped); },
-        [this](const engine::CollectedInputs& files) {
+        [this, askFirst](const engine::CollectedInputs& files) {
             collecting_ = false;
-            startnow(files.paths, files.inexact, files.subfolders);
+            if (askFirst && !agreesToConvert(files))
+                return;
+            startCollected(files);
         });
+}
+
+bool BannerController::agreesToConvert(const engine::CollectedInputs& inputs)
+{
+    const qsizetype n = inputs.paths.size();
+    const QString what = n == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(n);
+    const QString where = ui_.cmbOutput->currentText() == engine::kOriginalFolder
+                            ? QStringLiteral("into Converted/ beside each file")
+                            : QStringLiteral("into a folder you choose next");
+    const QString format = ui_.cmbFormat->currentText();
+    const bool lossless = format == QLatin1String("flac") || format == QLatin1String("wav") || format == QLatin1String("aiff");
+    const QString how = lossless ? format : QStringLiteral("%1, %2 kbit/s").arg(format, ui_.cmbbr->currentText());
+    const QString question = QStringLiteral("Convert %1 to %2, %3?").arg(what, how, where);
+    qCDebug(lcUi).noquote() << "Asking:" << question;
+    return dialogs_->runAlert(QStringLiteral("Convert these files?"), question,
+                              {QStringLiteral("Convert"), QStringLiteral("Cancel")})
+        == 1000;
 }
 
 void BannerController::pickFolderAndStart()
@@ -260,7 +306,7 @@ void BannerController::placeList(bool inBand)
         listView_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         listView_->setMinimumHeight(0);
         listView_->setMaximumHeight(QWIDGETSIZE_MAX);
-        ui_.controlGrid->addWidget(listView_, 0, 0, 4, ui_.controlGrid->columnCount());
+        ui_.controlGrid->addWidget(listView_, 0, 0, kSettingsRows, ui_.controlGrid->columnCount());
         // The room it had below the console is given back.
         if (listGrowth_ > 0 && mainWindow_->windowState() == Qt::WindowNoState)
             mainWindow_->resize(mainWindow_->width(), mainWindow_->height() - listGrowth_);
@@ -343,22 +389,45 @@ bool BannerController::encoderUnusable(const QString& encoder, const QString& wh
     return true;
 }
 
-void BannerController::batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames,
-                                  const QStringList& subfolders)
+void BannerController::batchStart(engine::CollectedInputs inputs)
 {
     if (encoderUnusable(platform::pathForResource(QStringLiteral("ffmpeg"))))
         return;
-    convertfiles = files;
+    // A chosen folder inside a dropped one holds results, not inputs; finding
+    // out looks at the folders, off the window's thread.
+    if (ui_.cmbOutput->currentText() != engine::kOriginalFolder && !inputs.folders.isEmpty()) {
+        collecting_ = true;
+        engine::offThread(
+            this,
+            [inputs = std::move(inputs), folder = ui_.txtOutputPath->text()]() mutable {
+                engine::leaveOutOutputFolder(inputs, folder);
+                return inputs;
+            },
+            [this](const engine::CollectedInputs& kept) {
+                collecting_ = false;
+                createBatch(kept);
+            });
+        return;
+    }
+    createBatch(inputs);
+}
+
+void BannerController::createBatch(const engine::CollectedInputs& inputs)
+{
+    for (const QString& note : inputs.notes)
+        write(QStringLiteral("\r%1\r").arg(note));
+    convertfiles = inputs.paths;
     // The settings controls are hidden while the batch runs: every file gets the
     // choices made now.
-    engine::BatchSetup setup{.files = files,
-                             .inexact = inexactNames,
-                             .subfolders = subfolders,
+    engine::BatchSetup setup{.files = inputs.paths,
+                             .inexact = inputs.inexact,
+                             .subfolders = inputs.subfolders,
+                             .leftOut = inputs.leftOut,
                              .jobs = std::max(1, ui_.cmbJobs->currentIndex() + 1),
                              .settings = {ui_.cmbFormat->currentText(), ui_.cmbbr->currentText(),
                                           ui_.cmbRate->currentText(), ui_.cmbChannel->currentIndex(),
                                           ui_.cmbOutput->currentText(), ui_.txtOutputPath->text(),
-                                          ui_.chkKeepFolders->isChecked()},
+                                          ui_.chkKeepFolders->isChecked(), ui_.cmbExisting->currentIndex() == 1},
                              .makeRunner = runnerFactory_};
     batch_.reset(new engine::Batch(std::move(setup), this));
     listModel_->setBatch(batch_.get());
@@ -478,6 +547,11 @@ void BannerController::journeyLaunched(engine::Journey*, const QStringList& argu
     ui_.imgView->showImageNamed(QStringLiteral("door.jpg"));
 }
 
+void BannerController::journeyNote(engine::Journey*, const QString& note)
+{
+    write(QStringLiteral("\r%1\r").arg(note));
+}
+
 void BannerController::journeyOutput(engine::Journey*, const QString& chunk)
 {
     processAppendOutput(nullptr, chunk);
@@ -506,6 +580,8 @@ void BannerController::batchFileEnded(engine::Journey* journey)
         processFinishedWithTerminationStatus(nullptr, outcome.resultCode);
         if (outcome.resultCode == 0 && outcome.outcome == engine::Outcome::Failed)
             write(QStringLiteral("\rNot converted %1: %2.\r").arg(outcome.input, outcome.reason));
+        if (!outcome.problem.isEmpty())
+            write(QStringLiteral("\rConverted with problems %1: %2.\r").arg(outcome.input, outcome.problem));
         if (!journey->removedOutput().isEmpty())
             write(QStringLiteral("\r%1 %2: its unfinished output %3 was removed.\r")
                       .arg(outcome.outcome == engine::Outcome::Stopped ? QStringLiteral("Stopped")
@@ -528,6 +604,10 @@ void BannerController::batchFileEnded(engine::Journey* journey)
         break;
     case engine::Ending::Stopped:
         write(QStringLiteral("\rStopped %1 before its conversion.\r").arg(outcome.input));
+        endOfFileNotRun();
+        break;
+    case engine::Ending::AlreadyConverted:
+        write(QStringLiteral("\rAlready converted %1: %2 is there.\r").arg(outcome.input, outcome.output));
         endOfFileNotRun();
         break;
     case engine::Ending::NotAudio:
@@ -559,6 +639,10 @@ void BannerController::endOfFileNotRun()
 
 void BannerController::batchEnded(engine::BatchEnd end)
 {
+    if (closing_) {
+        QCoreApplication::exit(0);
+        return;
+    }
     listModel_->refresh();
     ui_.lblTimeLeft->hide();
     placeList(false);
@@ -568,7 +652,7 @@ void BannerController::batchEnded(engine::BatchEnd end)
         const QString summary = QStringLiteral("Qelvanto: %1 of %2 files converted").arg(converted).arg(batch_->size());
         const QString body = report().alertText(batch_->size()).section(QStringLiteral("\n\n"), 0, 0);
         // The bus may be slow to answer; the window does not wait for it.
-        engine::fileWorkPool()->start([summary, body] { notifyDesktop(summary, body); });
+        engine::runFileWork([summary, body] { notifyDesktop(summary, body); });
     }
     switch (end) {
     case engine::BatchEnd::NoFileLeft:
@@ -774,6 +858,8 @@ void BannerController::preparingView()
     setSettingsVisible(false);
     ui_.cmbOutput->hide();
     ui_.chkKeepFolders->hide();
+    ui_.lblExisting->hide();
+    ui_.cmbExisting->hide();
     ui_.lblOutputPath->hide();
     ui_.pbBar->hide();
     ui_.lblpb->show();
@@ -799,6 +885,8 @@ void BannerController::runningView()
     setSettingsVisible(false);
     ui_.cmbOutput->hide();
     ui_.chkKeepFolders->hide();
+    ui_.lblExisting->hide();
+    ui_.cmbExisting->hide();
     ui_.lblOutputPath->hide();
     ui_.lblpb->show();
     ui_.lblPbNow->show();
@@ -812,6 +900,8 @@ void BannerController::idleView()
     setSettingsVisible(true);
     ui_.cmbOutput->show();
     ui_.chkKeepFolders->show();
+    ui_.lblExisting->show();
+    ui_.cmbExisting->show();
     ui_.lblOutputPath->show();
     ui_.pbBar->hide();
     ui_.lblpb->hide();

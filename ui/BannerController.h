@@ -1,6 +1,7 @@
 #pragma once
 #include "ModalDialogs.h"
 #include "engine/Batch.h"
+#include "engine/InputCollection.h"
 #include "engine/Outcome.h"
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
@@ -41,7 +42,9 @@ public:
     void pickAndStart();
     // Dropped paths (the system's bytes): their files are collected off the window's
     // thread, then startnow with them. Input is refused meanwhile.
-    void collectAndStart(const QList<QByteArray>& dropped);
+    // askFirst: opened from the shell or a file manager; nothing is written until
+    // the person agrees.
+    void collectAndStart(const QList<QByteArray>& dropped, bool askFirst = false);
     // The folder picker ("Select Folder"), then its files as a dropped folder's.
     void pickFolderAndStart();
     void timerFired(QTimer* timer);
@@ -50,6 +53,11 @@ public:
     void processLaunchException(const QString& exceptionName);
     quint64 getFileCount() const;
     bool getSign() const { return progressSign || collecting_; }
+    // The window closed, or the session ends us: a batch that runs is ended at
+    // once, its unfinished files removed, and then the program ends.
+    void endWithTheWindow();
+    bool busy() const { return loaded(); }
+    static constexpr int kMostClosingMs = 10000;
 
     // Runner delegate.
     void processAppendOutput(KVShellWrapper* wrapper, const QVariant& chunk) override;
@@ -92,6 +100,8 @@ public:
     // The error view shows at most this much of the latest chunk: its end.
     static constexpr qsizetype kErrorViewMost = 2048;
     static inline const QString kWindowTitle = QStringLiteral("Qelvanto");
+    // The grid's rows of the hint and the settings, which the list takes during a batch.
+    static constexpr int kSettingsRows = 5;
 
     // Seams for tests: the dialogs and the runner factory.
     void setDialogs(std::unique_ptr<ModalDialogs> dialogs);
@@ -103,7 +113,10 @@ public:
     static QIcon applicationIcon();
 
 private:
-    void batchStart(const QStringList& files, const QSet<qsizetype>& inexactNames, const QStringList& subfolders);
+    void startCollected(engine::CollectedInputs inputs);
+    bool agreesToConvert(const engine::CollectedInputs& inputs);
+    void batchStart(engine::CollectedInputs inputs);
+    void createBatch(const engine::CollectedInputs& inputs);
     bool loaded() const { return batch_ && !batch_->ended(); }
     void showTitle();
     // Once a second while a batch runs: the list's rows, the time left.
@@ -137,6 +150,7 @@ private:
     void journeyLaunched(engine::Journey* journey, const QStringList& arguments) override;
     void journeyOutput(engine::Journey* journey, const QString& chunk) override;
     void journeyError(engine::Journey* journey, const QString& chunk) override;
+    void journeyNote(engine::Journey* journey, const QString& note) override;
 
     // Named views.
     void preparingView();
@@ -168,6 +182,7 @@ private:
     qint32 TotalDuration = 0;
     bool progressSign = false;
     bool collecting_ = false; // a drop's folders are being walked
+    bool closing_ = false;    // the program ends once the batch has
     bool showFolder = false;
     QString outputpath;
     std::shared_ptr<KVShellWrapper> shellWrapper_;

@@ -39,7 +39,11 @@ QString BatchListModel::stateText(const engine::Batch& batch, qsizetype index)
     const engine::FileOutcome& o = *batch.outcome(index);
     switch (o.outcome) {
     case engine::Outcome::Converted:
+        if (!o.problem.isEmpty())
+            return QStringLiteral("Converted with problems: %1").arg(o.problem);
         return QStringLiteral("Converted");
+    case engine::Outcome::AlreadyConverted:
+        return QStringLiteral("Already converted");
     case engine::Outcome::Failed:
         return QStringLiteral("Failed: %1")
             .arg(o.reason.isEmpty() ? QStringLiteral("result code %1").arg(o.resultCode) : o.reason);
@@ -59,7 +63,9 @@ BatchListModel::Row BatchListModel::rowFor(qsizetype index) const
     Row row{stateText(*batch_, index), {}};
     // The output once chosen; one that did not convert is gone again.
     if (const auto& o = batch_->outcome(index))
-        row.output = o->outcome == engine::Outcome::Converted ? o->output : QString();
+        row.output = o->outcome == engine::Outcome::Converted || o->outcome == engine::Outcome::AlreadyConverted
+                       ? o->output
+                       : QString();
     else if (const engine::Journey* j = batch_->journey(index); j && j->converting())
         row.output = j->output();
     return row;
