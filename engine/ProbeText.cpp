@@ -96,7 +96,7 @@ qsizetype headerEnd(const QString& text, const QString& prefix, const QString& w
     const QString tail = QStringLiteral(", %1 '%2':").arg(word, asEncoderPrintsIt(path));
     for (qsizetype at = text.indexOf(tail, from); at >= 0; at = text.indexOf(tail, at + 1)) {
         const qsizetype end = at + tail.size();
-        if (end < text.size() && text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r'))
+        if (end >= text.size() || (text.at(end) != QLatin1Char('\n') && text.at(end) != QLatin1Char('\r')))
             continue;
         const qsizetype lineStart = text.lastIndexOf(QLatin1Char('\n'), at) + 1;
         const QStringView line = QStringView(text).mid(lineStart, at - lineStart);
@@ -246,6 +246,26 @@ QString decodeProbeBytes(const QByteArray& bytes)
     return QString::fromUtf8(bytes);
 }
 
+QString LenientDecoder::decode(const QByteArray& piece)
+{
+    QByteArray bytes = held_ + piece;
+    held_.clear();
+    // A lead byte among the last three whose sequence is not complete yet. (The
+    // library's own stateful decoder loses bytes after a cut sequence.)
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto c = static_cast<unsigned char>(bytes.at(bytes.size() - back));
+        if ((c & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back
+        const qsizetype length = c >= 0xF0 && c <= 0xF7 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        if (c < 0xF8 && length > back) {
+            held_ = bytes.right(back);
+            bytes.chop(back);
+        }
+        break;
+    }
+    return QString::fromUtf8(bytes);
+}
+
 QString lastDiagnosticLine(const QString& text)
 {
     const QStringList lines = text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts);
@@ -360,7 +380,7 @@ bool isBackwards(const QString& line)
 
 std::optional<double> preciseSeconds(const QString& timeText)
 {
-    static const QRegularExpression shape(QStringLiteral("^(\d+):(\d\d):(\d\d(?:\.\d+)?)\s*$"));
+    static const QRegularExpression shape(QStringLiteral("^(\\d+):(\\d\\d):(\\d\\d(?:\\.\\d+)?)\\s*$"));
     const auto m = shape.match(timeText);
     if (!m.hasMatch())
         return std::nullopt;

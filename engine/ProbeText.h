@@ -2,7 +2,6 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
-#include <QStringDecoder>
 #include <QStringList>
 #include <optional>
 
@@ -57,13 +56,15 @@ private:
 // UTF-8; every word the program looks for is ASCII, so such bytes only become
 // replacement characters.
 QString decodeProbeBytes(const QByteArray& bytes);
-// The same for bytes that arrive in pieces (a character may be cut between two).
+// The same for bytes that arrive in pieces (a character may be cut between two):
+// the text is the same wherever the pieces were cut. A sequence cut at a piece's
+// end waits for the next piece.
 class LenientDecoder {
 public:
-    QString decode(const QByteArray& piece) { return decoder_.decode(piece); }
+    QString decode(const QByteArray& piece);
 
 private:
-    QStringDecoder decoder_{QStringDecoder::Utf8};
+    QByteArray held_;
 };
 
 // What the encoder's dump of an input says, read only from lines of the dump's own

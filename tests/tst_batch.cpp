@@ -1,5 +1,6 @@
 // Whole batches through the real window offscreen and the real encoder.
 #include "WindowSupport.h"
+#include "ui/BatchListModel.h"
 
 #include "MainWindow.h"
 #include "engine/CommandLine.h"
@@ -494,7 +495,24 @@ void BatchTest::noOverwriteAndOddNames()
         QVERIFY2(probeAudio(odd.filePath("Converted/") + QString::fromUtf8(out)).ok, out);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("earlier result"));
+    old.close();
     QCOMPARE(dialogs->alerts[0].informative, QStringLiteral("Conversion Completed."));
+
+    // Run again with "If it exists" at Skip: what is there is left as it is, without a look.
+    auto& ui = c->outlets();
+    ui.cmbExisting->setCurrentIndex(1);
+    const qsizetype launched = ui.textOutlet->toPlainText().count("launched: ");
+    c->startnow({odd.filePath("noext"), odd.filePath("-dash.wav")});
+    QVERIFY(waitForAlerts(2));
+    QCOMPARE(dialogs->alerts[1].informative,
+             QStringLiteral("Conversion Completed.\n2 files were already converted and were left as they are."));
+    QCOMPARE(c->listModel()->data(c->listModel()->index(0, BatchListModel::State)).toString(),
+             QStringLiteral("Already converted"));
+    QVERIFY(ui.textOutlet->toPlainText().contains(
+        "Already converted " + odd.filePath("noext") + ": " + odd.filePath("Converted/noext.mp3") + " is there."));
+    QCOMPARE(ui.textOutlet->toPlainText().count("launched: "), launched);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("earlier result"));
 }
 
 void BatchTest::progressTickOnTheWindow()

@@ -4,6 +4,7 @@
 #include "engine/Choices.h"
 
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -82,6 +83,8 @@ private slots:
     void nameThatIsNotUtf8();
     void interrupted_data();
     void interrupted();
+    void againAfterAKill();
+    void damagedInputs();
     void progressOnATerminal();
     void shellCompletion_data();
     void shellCompletion();
@@ -317,6 +320,104 @@ void CliTest::interrupted()
     // Nothing unfinished is left, not even hidden, and nothing more was converted.
     QCOMPARE(allEntries(work.filePath("long/Converted")), QStringList());
     QVERIFY(!QFileInfo::exists(work.filePath("Converted")));
+}
+
+void CliTest::againAfterAKill()
+{
+    QTemporaryDir work, home;
+    copySources(work.path());
+    const QStringList args{"-c", "a.wav", "long", "Album"};
+    const QString reserved = work.filePath("long/Converted/long.mp3");
+    QProcess p;
+    prepare(p, work.path(), home.path());
+    p.start(QStringLiteral(QELVANTO_EXE), args);
+    QVERIFY(QTest::qWaitFor([&] { return unfinishedSize(work.filePath("long/Converted"), "long.mp3") > 0; }, 60000));
+    const qint64 pid = p.processId();
+    const QStringList encoders = childProcessesOf(pid);
+    QCOMPARE(encoders.size(), 1);
+    ::kill(pid_t(pid), SIGKILL);
+    QVERIFY(p.waitForFinished(10000));
+    // Its encoder ends with it, within a second; nothing stands under a result name
+    // but the empty reservation.
+    const QString encoderStat = "/proc/" + encoders.first().section(' ', 0, 0) + "/stat";
+    const auto gone = [&] {
+        QFile stat(encoderStat);
+        return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+    };
+    QVERIFY(QTest::qWaitFor(gone, 1000));
+    QCOMPARE(QFileInfo(reserved).size(), 0);
+    QVERIFY(!QFileInfo::exists(work.filePath("Album/CD 1/Converted/b.mp3")));
+
+    // Again, skipping what is there: exactly what was not finished converts, under
+    // the name the killed run meant for it, and its leftover goes.
+    Run r = run(QStringList{"--existing", "skip"} + args, work.path(), home.path());
+    QCOMPARE(r.status, 0);
+    QVERIFY2(r.err.contains("a.wav: already converted as " + QFile::encodeName(work.filePath("Converted/a.mp3"))),
+             r.err.constData());
+    QVERIFY2(r.err.contains("qelvanto: Removed " + QFile::encodeName(work.filePath("long/Converted/.long.mp3.qelvanto-unfinished-"))),
+             r.err.constData());
+    QVERIFY(r.err.contains("long.wav: converted to " + QFile::encodeName(reserved) + "\n"));
+    QCOMPARE(allEntries(work.filePath("long/Converted")), QStringList{"long.mp3"});
+    QVERIFY(probeAudio(reserved).ok);
+    QVERIFY(probeAudio(work.filePath("Album/CD 1/Converted/b.mp3")).ok);
+    // Once more: nothing to do.
+    const QStringList done = tree(work.path());
+    r = run(QStringList{"--existing", "skip"} + args, work.path(), home.path());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(r.out, QByteArray("Conversion Completed.\n3 files were already converted and were left as they are.\n"));
+    QCOMPARE(tree(work.path()), done);
+    // A new name, as ever, by default.
+    r = run({"-c", "a.wav"}, work.path(), home.path());
+    QCOMPARE(r.status, 0);
+    QVERIFY(probeAudio(work.filePath("Converted/a 1.mp3")).ok);
+
+    // Results sent elsewhere leave the source folders as they were.
+    QVERIFY(QDir().mkpath(work.filePath("Album/CD 2")));
+    QVERIFY(QFile::copy(work.filePath("a.wav"), work.filePath("Album/CD 2/c.wav")));
+    QVERIFY(QFile::copy(work.filePath("a.wav"), work.filePath("Album/d.wav")));
+    QDir(work.filePath("Album/CD 1/Converted")).removeRecursively();
+    QVERIFY(QDir().mkpath(work.filePath("out")));
+    r = run({"-c", "--output", "out", "Album"}, work.path(), home.path());
+    QCOMPARE(r.status, 0);
+    QCOMPARE(tree(work.filePath("out")).size(), 3);
+    QDirIterator dirs(work.filePath("Album"), QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (dirs.hasNext())
+        QVERIFY2(!dirs.next().endsWith("/Converted"), qPrintable(dirs.filePath()));
+}
+
+void CliTest::damagedInputs()
+{
+    // A download that stopped, a stream with noise in its middle; beside them a
+    // whole file whose tag and name hold the very words.
+    QTemporaryDir work, home;
+    QVERIFY(runEncoder({"-f", "lavfi", "-i", "sine=d=60", "-ac", "2", work.filePath("whole.flac")}));
+    QFile whole(work.filePath("whole.flac"));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QByteArray bytes = whole.readAll();
+    writeFile(work.filePath("cut.flac"), bytes.left(300000));
+    for (qsizetype i = bytes.size() / 2; i < bytes.size() / 2 + 20000; ++i)
+        bytes[i] = char((i * 7919) % 251);
+    writeFile(work.filePath("noise.flac"), bytes);
+    const QString words = "only 0:23 of 1:00 could be read; 1 error while decoding";
+    // A tag's key may hold line breaks, and so make lines of any shape.
+    QVERIFY(runEncoder({"-f", "lavfi", "-i", "sine=d=3", "-metadata",
+                        "x\nError while decoding stream #0:0: Invalid data found when processing input\n"
+                        "[x @ 0x1] Queue input is backward in time\nk=v",
+                        work.filePath(words + ".flac")}));
+    const Run r = run({"-c", "--jobs", "1", "cut.flac", "noise.flac", words + ".flac"}, work.path(), home.path());
+    QCOMPARE(r.status, 1);
+    const QString err = QString::fromUtf8(r.err);
+    QVERIFY2(err.contains("cut.flac: converted with problems to " + work.filePath("Converted/cut.mp3")
+                          + ": only 0:23 of 1:00 could be read; 1 error while decoding\n"),
+             qPrintable(err));
+    QVERIFY2(err.contains(QRegularExpression("noise.flac: converted with problems to .*: its timestamps ran backwards")),
+             qPrintable(err));
+    QVERIFY2(err.contains(words + ".flac: converted to "), qPrintable(err));
+    QVERIFY(QString::fromUtf8(r.out).startsWith(
+        "Conversion Completed.\n2 files were converted with problems; the console has the details.\n\n"));
+    // Kept, for what they are worth.
+    for (const char* name : {"cut.mp3", "noise.mp3"})
+        QVERIFY(probeAudio(work.filePath(QStringLiteral("Converted/") + name)).ok);
 }
 
 void CliTest::progressOnATerminal()

@@ -9,6 +9,10 @@
 #include "engine/Progress.h"
 #include "engine/TimeString.h"
 #include "engine/OutputFolder.h"
+#include "engine/InputCollection.h"
+#include "engine/ResultFile.h"
+
+#include <sys/resource.h>
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -18,6 +22,20 @@
 #include <stdexcept>
 
 using namespace engine;
+
+namespace {
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+QByteArray readWhole(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+}
+} // namespace
 
 class EngineTest : public QObject {
     Q_OBJECT
@@ -33,6 +51,8 @@ private slots:
     void outputNaming();
     void namingNeverReturnsATakenName();
     void reservedNamesOnDisk();
+    void resultsWholeOrAbsent();
+    void collectionLeavesResultsOut();
     void journeyDecisions();
     void ownLinesAcrossChunks();
     void conversionEnd_data();
@@ -284,6 +304,90 @@ void EngineTest::reservedNamesOnDisk()
     QVERIFY(!reserveFreeName({d.filePath("missing/a"), ".mp3"}).id);
 }
 
+void EngineTest::resultsWholeOrAbsent()
+{
+    QTemporaryDir d;
+    QVERIFY(QDir(d.path()).mkpath("Converted"));
+    const QString folder = d.filePath("Converted");
+    const NameParts name{folder + "/a", ".mp3"};
+    // Reserved, with the unfinished file beside it; the name holds nothing yet.
+    ReservedResult r = reserveResult(name, false, {}, nullptr);
+    QVERIFY(r.file);
+    QCOMPARE(r.path, folder + "/a.mp3");
+    QCOMPARE(QFileInfo(r.path).size(), 0);
+    const QString unfinished = r.file->unfinishedPath();
+    QVERIFY(parseUnfinishedName(QFileInfo(unfinished).fileName()));
+    QCOMPARE(parseUnfinishedName(QFileInfo(unfinished).fileName())->result, QStringLiteral("a.mp3"));
+    QVERIFY(QFileInfo(r.file->encoderPath()).isSymLink() || r.file->encoderPath() == unfinished);
+    QVERIFY(::write(r.file->descriptor(), "whole", 5) == 5);
+    // Someone took the name meanwhile: never replaced, the next free name is used.
+    QVERIFY(QFile::remove(r.path));
+    QVERIFY(writeWhole(r.path, "the user's"));
+    QCOMPARE(r.file->publish(), std::optional<QString>(folder + "/a 1.mp3"));
+    QCOMPARE(readWhole(folder + "/a.mp3"), QByteArray("the user's"));
+    QCOMPARE(readWhole(folder + "/a 1.mp3"), QByteArray("whole"));
+    QVERIFY(!QFileInfo::exists(unfinished));
+    // Not converted: both go, and only while they are ours.
+    r = reserveResult(name, false, {}, nullptr);
+    QCOMPARE(r.path, folder + "/a 2.mp3");
+    QVERIFY(r.file->discard() == false); // it held nothing
+    QCOMPARE(allEntries(folder), QStringList({"a 1.mp3", "a.mp3"}));
+
+    // A run killed while it wrote: its unfinished file is no one's any more once
+    // its lock is free. The next run removes it and takes its name back.
+    r = reserveResult(name, false, {}, nullptr);
+    QCOMPARE(r.path, folder + "/a 2.mp3");
+    QVERIFY(::write(r.file->descriptor(), "part", 4) == 4);
+    const QString left = r.file->unfinishedPath();
+    auto live = std::make_shared<LeftoverRecovery>();
+    QCOMPARE(live->recover(folder, platform::Folder(folder, false)), QStringList()); // its writer lives: left alone
+    r.file.reset(); // the writer is gone, as a kill leaves it: the file stays, its lock is free
+    QCOMPARE(readWhole(left), QByteArray("part"));
+    QVERIFY(writeWhole(folder + "/.b.mp3.qelvanto-unfinished-zz.mp3", "not our shape")); // not ours
+    QVERIFY(writeWhole(folder + "/a 3.mp3", ""));                                         // a user's empty file
+    LeftoverRecovery recovery;
+    const ReservedResult again = reserveResult(name, false, {}, &recovery);
+    QCOMPARE(again.recovered, QStringList{left});
+    QCOMPARE(again.path, folder + "/a 2.mp3");
+    QCOMPARE(reserveResult(name, false, {}, &recovery).path, folder + "/a 4.mp3");
+    QVERIFY(QFileInfo::exists(folder + "/.b.mp3.qelvanto-unfinished-zz.mp3"));
+    QCOMPARE(readWhole(left), QByteArray()); // the new run's own, empty so far
+}
+
+void EngineTest::collectionLeavesResultsOut()
+{
+    QTemporaryDir d;
+    const QString root = d.filePath("lib");
+    for (const char* f : {"lib/01.flac", "lib/Converted/01.mp3", "lib/Converted/.01.mp3.qelvanto-unfinished-1.mp3",
+                          "lib/Own/Converted/mine.wav", "lib/out/x.mp3", "lib/Deep/A/B/C/D/E/F/G/deep.wav"})
+        QVERIFY(writeWhole(d.filePath(f), "x"));
+    // A Converted beside files holds results; one in a folder of folders only is the person's.
+    CollectedInputs c = collectInputs(QList<QByteArray>{QFile::encodeName(root)});
+    QVERIFY(!c.paths.contains(root + "/Converted/01.mp3"));
+    QVERIFY(c.paths.contains(root + "/Own/Converted/mine.wav"));
+    QCOMPARE(c.notes, QStringList{"Left out " + root + "/Converted: it holds the results of earlier runs."});
+    // The chosen output folder inside a dropped one is results too.
+    leaveOutOutputFolder(c, root + "/out/");
+    QVERIFY(!c.paths.contains(root + "/out/x.mp3"));
+    QCOMPARE(c.notes.last(), "Left out " + root + "/out: it is the output folder, which holds results.");
+    QCOMPARE(c.paths.size(), c.subfolders.size());
+    // A folder that cannot be opened is said and counts as left out: here the
+    // descriptors run out deep in the tree.
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_NOFILE, &saved) == 0);
+    const qsizetype open = QDir("/proc/self/fd").entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size();
+    rlimit few = saved;
+    few.rlim_cur = rlim_t(open + 4);
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &few) == 0);
+    const CollectedInputs shallow = collectInputs(QList<QByteArray>{QFile::encodeName(root + "/Deep")});
+    QVERIFY(::setrlimit(RLIMIT_NOFILE, &saved) == 0);
+    QCOMPARE(shallow.leftOut.size(), 1);
+    const qsizetype at = shallow.leftOut.keys().first();
+    QVERIFY(shallow.leftOut.value(at).startsWith("it is a folder that cannot be opened (Too many open files"));
+    QVERIFY(QFileInfo(shallow.paths.at(at)).isDir());
+    QVERIFY(!shallow.paths.contains(root + "/Deep/A/B/C/D/E/F/G/deep.wav"));
+}
+
 void EngineTest::journeyDecisions()
 {
     using platform::InputKind;
@@ -337,6 +441,7 @@ void EngineTest::conversionEnd_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QStringList>("probeTagLines");
     QTest::addColumn<QString>("facts"); // said, only in tag lines, position, last words
+    QTest::addColumn<QString>("trouble");
     const QByteArray input = "Input #0, wav, from '/m/in.wav':\n  Duration: 00:00:20.00, bitrate: 1411 kb/s\n"
                              "  Stream #0:0: Audio: pcm_s16le, 44100 Hz, 2 channels, s16, 1411 kb/s\n";
     const QByteArray mapping = "Stream mapping:\n  Stream #0:0 -> #0:0 (pcm_s16le (native) -> vorbis (libvorbis))\n";
@@ -346,27 +451,55 @@ void EngineTest::conversionEnd_data()
         << input + mapping + output + "size=       4kB time=00:00:00.00 bitrate=N/A speed=N/A    \rError writing trailer of "
                + music + ": No space left on device\nsize=     100kB time=00:00:19.98 bitrate=  41.0kbits/s speed= 127x    \n"
         << QString::fromUtf8(music) << QStringList()
-        << "1 0 19 Error writing trailer of " + QString::fromUtf8(music) + ": No space left on device";
+        << "1 0 19 Error writing trailer of " + QString::fromUtf8(music) + ": No space left on device" << "";
     const QByteArray tagged = "  Metadata:\n    x\nNo space left on device\n: v\n";
     QTest::newRow("a key says it in both dumps")
         << input + tagged + mapping + "Output #0, ogg, to '/o/a.ogg':\n" + tagged
                + "size=     100kB time=00:00:20.00 bitrate=  41.0kbits/s speed= 99.5x    \n"
-        << "/o/a.ogg" << QStringList() << "0 1 20 : v";
+        << "/o/a.ogg" << QStringList() << "0 1 20 : v" << "";
     QTest::newRow("the probe saw the tag")
         << input + mapping + "Output #0, ogg, to '/o/a.ogg':\n  Metadata:\n    x\nNo space left on device\n: v\n"
-        << "/o/a.ogg" << QStringList{"No space left on device"} << "0 1 - : v";
+        << "/o/a.ogg" << QStringList{"No space left on device"} << "0 1 - : v" << "";
     const QByteArray forgedMapping = "  Metadata:\n    k\nStream mapping:\nerror: No space left on device\nk2: v\n";
     QTest::newRow("a key forges the mapping, then no space")
         << input + forgedMapping + mapping + "Output #0, ogg, to '/o/a.ogg':\n" + forgedMapping
                + "size=     100kB time=00:00:20.00 bitrate=  41.0kbits/s speed= 99.5x    \n"
-        << "/o/a.ogg" << QStringList() << "0 1 20 k2: v";
+        << "/o/a.ogg" << QStringList() << "0 1 20 k2: v" << "";
     QTest::newRow("no output's header: no word after it")
         << input + "Error opening output /o/a.ogg: No space left on device\n" << "/o/a.ogg" << QStringList()
-        << "0 0 - Error opening output /o/a.ogg: No space left on device";
+        << "0 0 - Error opening output /o/a.ogg: No space left on device" << "";
     QTest::newRow("the output's name says it")
         << input + mapping + "Output #0, ogg, to '/o/No space left on device\n.ogg':\n"
                + "size=     100kB time=00:00:20.00 bitrate=  41.0kbits/s speed=N/A    \n"
-        << "/o/No space left on device\n.ogg" << QStringList() << "0 0 20 .ogg':";
+        << "/o/No space left on device\n.ogg" << QStringList() << "0 0 20 .ogg':" << "";
+    // A damaged input: cut short, or garbled in its middle.
+    const QByteArray out = "Output #0, ogg, to '/o/a.ogg':\n  Stream #0:0: Audio: vorbis, 44100 Hz\n";
+    const QByteArray decodeError = "Error while decoding stream #0:0: Invalid data found when processing input\n";
+    QTest::newRow("cut short")
+        << input + mapping + out + "size=  2kB time=00:00:00.02 bitrate= 566.1kbits/s speed=46.8x    \r"
+               + "[flac @ 0x55f061879b40] invalid residual\n" + decodeError
+               + "size=     552kB time=00:00:12.51 bitrate= 192.4kbits/s speed= 118x    \n"
+        << "/o/a.ogg" << QStringList() << "0 0 12 Error while decoding stream #0:0: Invalid data found when processing input"
+        << "only 0:12 of 0:20 could be read; 1 error while decoding";
+    QTest::newRow("timestamps backwards, whole length")
+        << input + mapping + out + "size=  2kB time=00:00:00.02 bitrate= 566.1kbits/s speed= 269x    \r"
+               + "[libmp3lame @ 0x55baecb47040] Queue input is backward in time\n"
+               + "[mp3 @ 0x55b] Application provided invalid, non monotonically increasing dts to muxer in stream 0: 13 >= 12\n"
+               + "size=    1364kB time=00:00:20.00 bitrate= 186.2kbits/s speed= 128x    \n"
+        << "/o/a.ogg" << QStringList()
+        << "0 0 20 [mp3 @ 0x55b] Application provided invalid, non monotonically increasing dts to muxer in stream 0: 13 >= 12"
+        << "its timestamps ran backwards 2 times";
+    QTest::newRow("within 2 s of its length")
+        << input + mapping + out + "size= 1364kB time=00:00:18.10 bitrate= 186.2kbits/s speed= 128x    \n" << "/o/a.ogg"
+        << QStringList() << "0 0 18 Output #0, ogg, to '/o/a.ogg':" << "";
+    const QByteArray forged = "  Metadata:\n    k\n" + decodeError + "[x @ 0x1] Queue input is backward in time\nk2: v\n";
+    QTest::newRow("a tag holds the words")
+        << input + forged + mapping + out + forged + "size= 1364kB time=00:00:20.00 bitrate= 186.2kbits/s speed= 128x    \n"
+        << "/o/a.ogg" << QStringList() << "0 0 20 k2: v" << "";
+    QTest::newRow("a length only estimated")
+        << "[mp3 @ 0x5] Estimating duration from bitrate, this may be inaccurate\n" + input + mapping + out
+               + "size= 1364kB time=00:00:05.00 bitrate= 186.2kbits/s speed= 128x    \n"
+        << "/o/a.ogg" << QStringList() << "0 0 5 Output #0, ogg, to '/o/a.ogg':" << "";
 }
 
 void EngineTest::conversionEnd()
@@ -375,6 +508,7 @@ void EngineTest::conversionEnd()
     QFETCH(QString, output);
     QFETCH(QStringList, probeTagLines);
     QFETCH(QString, facts);
+    QFETCH(QString, trouble);
     // Cut anywhere, also inside a character or the marker, the pieces say the same.
     for (int cut : {1, 7, 4096}) {
         ConversionText t("/m/in.wav", output, QSet<QString>(probeTagLines.begin(), probeTagLines.end()));
@@ -385,6 +519,7 @@ void EngineTest::conversionEnd()
                                 .arg(int(t.noSpaceSaid())).arg(int(t.noSpaceOnlyInTagLines()))
                                 .arg(t.position() ? QString::number(*t.position()) : "-", t.lastDiagnosticLine());
         QCOMPARE(got, facts);
+        QCOMPARE(troubleText(t.trouble()), trouble);
     }
 }
 
@@ -498,11 +633,15 @@ void EngineTest::endJudgement()
     QFETCH(bool, noSpace);
     QFETCH(int, outcome);
     QFETCH(QString, reason);
-    const FileOutcome o = judgeEnd("/m/a.wav", "/m/Converted/a.mp3",
-                                   {status, stopped, size < 0 ? std::nullopt : std::optional<qint64>(size), noSpace, "last"});
-    QCOMPARE(int(o.outcome), outcome);
-    QCOMPARE(o.reason, reason);
-    QCOMPARE(o.resultCode, status);
+    for (const QString& trouble : {QString(), QStringLiteral("1 error while decoding")}) {
+        const FileOutcome o = judgeEnd("/m/a.wav", "/m/Converted/a.mp3",
+                                       {status, stopped, size < 0 ? std::nullopt : std::optional<qint64>(size), noSpace,
+                                        "last", trouble});
+        QCOMPARE(int(o.outcome), outcome);
+        QCOMPARE(o.reason, reason);
+        QCOMPARE(o.resultCode, status);
+        QCOMPARE(o.problem, o.outcome == Outcome::Converted ? trouble : QString());
+    }
 }
 
 void EngineTest::batchShare_data()

@@ -92,6 +92,7 @@ private slots:
     void windowNeverWaits_data();
     void windowNeverWaits();
     void stopOnChildIgnoringTerm();
+    void closedWhileConverting();
 };
 
 void RobustTest::initTestCase()
@@ -253,11 +254,13 @@ void RobustTest::hostileDropLosesNothing()
     QCOMPARE(dialogs->alerts.size(), 1);
     // The alert counts, then names every file that did not convert, and why.
     const QStringList alert = dialogs->alerts[0].informative.split('\n');
-    QCOMPARE(alert.mid(0, 4), (QStringList{"Conversion Completed.",
+    // The mp3 cut to a third converts, but not whole.
+    QCOMPARE(alert.mid(0, 5), (QStringList{"Conversion Completed.",
                                            QString("%1 of %2 files failed; the console has the details.")
                                                .arg(notConverted).arg(inputs.size()),
-                                           QString("%1 files were not audio and were skipped.").arg(skipped), ""}));
-    QStringList named = alert.mid(4);
+                                           QString("%1 files were not audio and were skipped.").arg(skipped),
+                                           "1 file was converted with problems; the console has the details.", ""}));
+    QStringList named = alert.mid(5);
     named.sort();
     QStringList expectedNames{
         tree + "/caf\uFFFD.wav: left out: its name is not valid UTF-8, so it cannot be handed to the encoder unchanged",
@@ -266,7 +269,8 @@ void RobustTest::hostileDropLosesNothing()
         tree + "/sep" + engine::kArgumentSeparator + ".wav: left out: a name or setting holds the text "
             + engine::kArgumentSeparator + ", which would split the encoder's arguments",
         later + "/gone.wav: could not be read: No such file or directory",
-        tree + "/linked/x.wav: left out: its Converted folder " + tree + "/linked/Converted is a link, which is not followed"};
+        tree + "/linked/x.wav: left out: its Converted folder " + tree + "/linked/Converted is a link, which is not followed",
+        tree + "/truncated.mp3: converted with problems to " + tree + "/Converted/truncated.mp3: only 0:01 of 0:03 could be read"};
     if (!root)
         expectedNames << tree + "/locked.wav: could not be read: Permission denied";
     expectedNames.sort();
@@ -424,6 +428,23 @@ void RobustTest::stopOnChildIgnoringTerm()
     QVERIFY(clock.elapsed() < 30000);
     QCOMPARE(resultCodes(), (QList<int>{9, 0, 9}));
     verifyIdle();
+}
+
+
+void RobustTest::closedWhileConverting()
+{
+    // Closed in the middle of a conversion: its file could never be published, so
+    // the encoder ends at once and nothing of it stays.
+    QVERIFY(makeTone(path("long.wav"), 300.0, 2));
+    c->startnow({path("long.wav")});
+    QVERIFY(QTest::qWaitFor([&] { return unfinishedSize(path("Converted"), "long.mp3") > 0; }, 30000));
+    QCOMPARE(childProcesses().size(), 1);
+    c->mainWindow()->close();
+    QVERIFY(QTest::qWaitFor([&] { return !c->busy(); }, 10000));
+    QVERIFY(QTest::qWaitFor([&] { return childProcesses().isEmpty(); }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return allEntries(path("Converted")).isEmpty(); }, 5000));
+    QCOMPARE(dialogs->alerts.size(), 0); // no completion alert for a program that ends
+    QGuiApplication::setQuitOnLastWindowClosed(true);
 }
 
 QTEST_MAIN(RobustTest)

@@ -75,7 +75,10 @@ sleep 0.5
 xdotool type --delay 20 "$music/"; xdotool key Return; sleep 0.8
 xdotool type --delay 20 '"tone one.wav" "tone-two.wav"'; xdotool key Return
 
-wait_for 20 test -s "$music/Converted/tone one.ogg" || fail "the first conversion did not start"
+# The encoder writes a hidden unfinished file; the result's name stays empty until it is whole.
+unfinished() { find "$music/Converted" -maxdepth 1 -name ".$1.qelvanto-unfinished-*" -size +0 | grep -q .; }
+wait_for 20 unfinished "tone one.ogg" || fail "the first conversion did not start"
+[ ! -s "$music/Converted/tone one.ogg" ] || fail "a result name held an unfinished file"
 sleep 2.5 # a few progress ticks
 shot e2e-converting.png
 
@@ -104,3 +107,21 @@ done
 settings=$XDG_DATA_HOME/Qelvanto/setting.dat
 [ "$(cat "$settings")" = "3,5,2,0" ] || fail "setting.dat holds '$(cat "$settings" 2>/dev/null)', not 3,5,2,0"
 echo "PASS: two files converted through the picker, choices saved"
+
+# Opened with a file, as a file manager opens it: asked first, then killed in the
+# middle of the conversion. Its encoder ends with it; no result name holds a part.
+rm -f "$music/Converted/tone one.ogg"
+PATH=$prefix/bin:$PATH qelvanto "$music/tone one.wav" >/dev/null 2>&1 & app_pid=$!
+asked() { visible '^Qelvanto$' | wc -l | grep -qx 2; }
+wait_for 20 asked || fail "opening a file did not ask first"
+[ ! -e "$music/Converted/tone one.ogg" ] || fail "something was written before the question was answered"
+question=$(visible '^Qelvanto$' | tail -1)
+xdotool windowactivate --sync "$question"; xdotool key Return
+wait_for 20 unfinished "tone one.ogg" || fail "the opened file did not convert"
+encoders=$(pgrep -P "$app_pid" || true)
+[ -n "$encoders" ] || fail "no encoder ran"
+kill -KILL "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
+encoder_gone() { for p in $encoders; do [ "$(awk '{print $3}' "/proc/$p/stat" 2>/dev/null || echo Z)" = Z ] || return 1; done; }
+wait_for 1 encoder_gone || fail "an encoder outlived the killed window"
+[ ! -s "$music/Converted/tone one.ogg" ] || fail "the killed run left a part under the result's name"
+echo "PASS: killed while converting, nothing outlived it"
