@@ -1,5 +1,5 @@
-#include "app/Arguments.h"
-#include "app/Terminal.h"
+#include "cli/Arguments.h"
+#include "cli/Terminal.h"
 #include "ui/BannerController.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowSetup.h"

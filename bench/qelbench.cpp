@@ -158,7 +158,7 @@ struct BenchDialogs : ModalDialogs {
         return 1000;
     }
     std::optional<QStringList> pickFiles(const QString&) override { return std::nullopt; }
-    std::optional<QUrl> pickFolder(const QString&) override { return std::nullopt; }
+    std::optional<QUrl> pickFolder(const QString&, const QString&) override { return std::nullopt; }
     std::optional<QString> pickInputFolder(const QString&) override { return std::nullopt; }
 };
 

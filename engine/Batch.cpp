@@ -2,6 +2,9 @@
 
 #include "engine/FileWork.h"
 #include "platform/Log.h"
+#include "platform/Resources.h"
+
+#include <QFileInfo>
 
 
 namespace engine {
@@ -46,16 +49,31 @@ void Batch::start()
     connect(ticker_, &QTimer::timeout, this, &Batch::tick);
     ticker_->start();
     qCDebug(lcEngine, "fileCounter: %llu", static_cast<unsigned long long>(size()));
-    if (setup_.jobs == 1 || size() == 0)
-        next();
-    else
-        fill();
+    if (!setup_.makeRunner)
+        setup_.makeRunner = defaultRunnerFactory();
+    // Where the encoder is, and whether it can run, is asked once for the batch.
+    if (size() > 0) {
+        encoder_ = platform::pathForResource(QStringLiteral("ffmpeg"));
+        if (encoder_.isEmpty())
+            return encoderUnusable({EncoderTrouble::Missing, {}, {}, platform::resourceSearchDirs()});
+        if (!QFileInfo(encoder_).isExecutable())
+            return encoderUnusable({EncoderTrouble::CannotRun, encoder_, QStringLiteral("it is not executable"), {}});
+    }
+    advance();
 }
 
 void Batch::stop()
 {
     for (Journey* j : running())
         j->stop();
+}
+
+void Batch::halt()
+{
+    abandoning_ = true;
+    stop();
+    if (journeys_.empty())
+        finish(BatchEnd::Abandoned);
 }
 
 void Batch::abort()
@@ -107,24 +125,11 @@ int Batch::percent() const
     return batchPercent(files);
 }
 
-// One at a time: the file at the index of the files finished, or the end.
-void Batch::next()
+// Never more than one file per pass of the event loop, so a folder of files that
+// all end at once keeps the window free.
+void Batch::advance()
 {
-    if (ended_)
-        return;
-    if (abandoning_)
-        return finish(BatchEnd::Abandoned);
-    if (finished_ >= quint64(size()))
-        return finish(BatchEnd::NoFileLeft);
-    startJourney(qsizetype(finished_));
-}
-
-// Several at once: one more file while a slot is free; never more than one file
-// per pass of the event loop, so a folder of files that all end at once keeps the
-// window free.
-void Batch::fill()
-{
-    fillQueued_ = false;
+    advanceQueued_ = false;
     if (ended_)
         return;
     if (abandoning_) {
@@ -135,56 +140,70 @@ void Batch::fill()
     if (qsizetype(journeys_.size()) < setup_.jobs && nextFile_ < size()) {
         startJourney(nextFile_++);
         if (qsizetype(journeys_.size()) < setup_.jobs && nextFile_ < size())
-            queue(&Batch::fill);
+            queueAdvance();
         return;
     }
-    if (journeys_.empty() && finished_ >= quint64(size()))
-        finish(BatchEnd::LastFinished);
+    if (!journeys_.empty())
+        return;
+    // One at a time, the Parts' three ends; several at once, the alert always.
+    if (setup_.jobs > 1)
+        return finish(BatchEnd::LastFinished);
+    finish(size() == 0 || lastEnding_ == Ending::NotAudio ? BatchEnd::NoFileLeft
+           : lastEnding_ == Ending::LaunchFailed          ? BatchEnd::LastLaunchFailed
+                                                          : BatchEnd::LastFinished);
 }
 
-void Batch::queue(void (Batch::*step)())
+void Batch::queueAdvance()
 {
-    if (step == &Batch::fill) {
-        if (fillQueued_)
-            return;
-        fillQueued_ = true;
-    }
+    if (std::exchange(advanceQueued_, true))
+        return;
     // A posted call, not a timer: it comes before the window's repaint, which waits
     // for everything else.
-    QMetaObject::invokeMethod(this, step, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &Batch::advance, Qt::QueuedConnection);
 }
 
 void Batch::startJourney(qsizetype index)
 {
     const QString& input = setup_.files.at(index);
-    const std::optional<QString> encoder = host_->batchFileStarting(index, input);
-    if (!encoder) {
-        abandoning_ = true;
-        if (journeys_.empty())
-            finish(BatchEnd::Abandoned);
-        return;
-    }
+    qCDebug(lcEngine).noquote() << "1Files:" << input;
+    qCDebug(lcEngine).noquote() << "Orign:" << deletingLastPathComponent(input);
     // Several at once, a file costs one start of the encoder, not a probe and a conversion.
-    Journey::Setup js{input,
-                      index,
-                      !setup_.inexact.contains(index),
-                      *encoder,
-                      setup_.settings,
-                      setup_.makeRunner,
-                      setup_.jobs == 1,
-                      index < setup_.subfolders.size() ? setup_.subfolders.at(index) : QString(),
-                      setup_.leftOut.value(index),
-                      recovery_};
+    Journey::Setup js{.input = input,
+                      .index = index,
+                      .exactName = !setup_.inexact.contains(index),
+                      .encoder = encoder_,
+                      .settings = setup_.settings,
+                      .makeRunner = setup_.makeRunner,
+                      .plan = setup_.jobs == 1 ? Journey::Plan::ExamineFirst : Journey::Plan::ConvertAtOnce,
+                      .subfolder = index < setup_.subfolders.size() ? setup_.subfolders.at(index) : QString(),
+                      .leftOut = setup_.leftOut.value(index),
+                      .recovery = recovery_,
+                      .decodeSpeaks = setup_.decodeSpeaks};
     journeys_.emplace_back(new Journey(std::move(js), host_, [this](Journey* j) { journeyEnded(j); }), dropLater);
     Journey* journey = journeys_.back().get();
     emit fileChanged(index);
     journey->start();
 }
 
+void Batch::encoderUnusable(const EncoderTrouble& trouble)
+{
+    // Said once; what else runs has no use any more, and nothing new starts,
+    // also while the host says so (an alert runs its own event loop).
+    const bool first = !abandoning_;
+    abandoning_ = true;
+    if (!first)
+        return;
+    stop();
+    host_->batchEncoderUnusable(trouble);
+    if (journeys_.empty())
+        finish(BatchEnd::Abandoned);
+}
+
 void Batch::journeyEnded(Journey* journey)
 {
     const qsizetype index = journey->index();
-    if (journey->ending() != Ending::EncoderUnusable)
+    const Ending ending = journey->ending();
+    if (ending != Ending::EncoderUnusable)
         report_.add(journey->outcome());
     outcomes_[index] = journey->outcome();
     progress_[index].duration = journey->totalDuration() > 0 ? journey->totalDuration() : -1;
@@ -194,36 +213,40 @@ void Batch::journeyEnded(Journey* journey)
         std::find_if(journeys_.begin(), journeys_.end(), [&](const auto& j) { return j.get() == journey; });
     std::unique_ptr<Journey, void (*)(Journey*)> ended = std::move(*it);
     journeys_.erase(it);
-    const Ending ending = journey->ending();
-    if (ending == Ending::EncoderUnusable) {
-        // Said once; what else runs has no use any more, and nothing new starts,
-        // also while the host says so (an alert runs its own event loop).
-        const bool first = !abandoning_;
-        abandoning_ = true;
-        if (first)
-            stop();
-        if (setup_.jobs > 1)
-            ++finished_;
-        host_->batchFileEnded(journey);
-        emit fileChanged(index);
-        if (first)
-            host_->batchEncoderUnusable(journey->outcome().reason);
+    lastEnding_ = ending;
+    ++finished_;
+    host_->batchFileEnded(journey);
+    emit fileChanged(index);
+    if (ending == Ending::EncoderUnusable)
+        encoderUnusable({EncoderTrouble::CannotRun, encoder_, journey->outcome().reason, {}});
+    if (abandoning_) {
         if (journeys_.empty())
             finish(BatchEnd::Abandoned);
         return;
     }
-    host_->batchFileEnded(journey);
-    emit fileChanged(index);
-    ++finished_;
-    if (setup_.jobs > 1)
-        return queue(&Batch::fill);
-    if (abandoning_)
-        return finish(BatchEnd::Abandoned);
-    if (finished_ < quint64(size()))
-        return ending == Ending::NotAudio ? skipPause() : queue(&Batch::next);
-    finish(ending == Ending::NotAudio       ? BatchEnd::NoFileLeft
-           : ending == Ending::LaunchFailed ? BatchEnd::LastLaunchFailed
-                                            : BatchEnd::LastFinished);
+    // One at a time, a file that is not audio is followed by a pause of its own.
+    if (setup_.jobs == 1 && ending == Ending::NotAudio && nextFile_ < size())
+        return pauseThenAdvance();
+    queueAdvance();
+}
+
+void Batch::pauseThenAdvance()
+{
+    auto* timer = new QTimer(this);
+    timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
+    QElapsedTimer since;
+    since.start();
+    // Never shorter than the pause, whatever the timer's own rounding.
+    connect(timer, &QTimer::timeout, this, [this, timer, since] {
+        if (const qint64 left = setup_.skipPauseMs - since.elapsed(); left > 0) {
+            timer->start(int(left));
+            return;
+        }
+        timer->deleteLater();
+        advance();
+    });
+    timer->start(setup_.skipPauseMs);
 }
 
 void Batch::releaseConvertedFolder(const Journey* journey)
@@ -239,26 +262,6 @@ void Batch::releaseConvertedFolder(const Journey* journey)
     runFileWork([path = withoutTrailingSlashes(convertedFolder(journey->input()))] {
         platform::removeEmptyFolder(path);
     });
-}
-
-// One at a time, a file that is not audio is followed by a pause of its own.
-void Batch::skipPause()
-{
-    auto* timer = new QTimer(this);
-    timer->setSingleShot(true);
-    timer->setTimerType(Qt::PreciseTimer);
-    QElapsedTimer since;
-    since.start();
-    // Never shorter than the pause, whatever the timer's own rounding.
-    connect(timer, &QTimer::timeout, this, [this, timer, since] {
-        if (const qint64 left = setup_.skipPauseMs - since.elapsed(); left > 0) {
-            timer->start(int(left));
-            return;
-        }
-        timer->deleteLater();
-        next();
-    });
-    timer->start(setup_.skipPauseMs);
 }
 
 void Batch::tick()

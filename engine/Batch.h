@@ -23,17 +23,23 @@ enum class BatchEnd {
     Abandoned,        // the encoder cannot run: no file more was started, no alert
 };
 
+// Why the encoder cannot serve a batch.
+struct EncoderTrouble {
+    enum Kind { Missing, CannotRun } kind = Missing;
+    QString path;        // where it is (CannotRun)
+    QString reason;      // why it cannot run (CannotRun)
+    QStringList searched; // where it was looked for (Missing)
+};
+
 // What the window (or the terminal) does at the batch's events, besides the
 // journeys' own steps.
 class BatchHost : public JourneyHost {
 public:
-    // A file is about to start; the encoder to run for it, or none when it cannot
-    // be used (the host has said why) and the batch is abandoned.
-    virtual std::optional<QString> batchFileStarting(qsizetype index, const QString& input) = 0;
     // A file has ended (its console lines); the batch moves on afterwards.
     virtual void batchFileEnded(Journey* journey) = 0;
-    // Once per batch: the encoder cannot run (why); no further file starts.
-    virtual void batchEncoderUnusable(const QString& reason) = 0;
+    // Once per batch: the encoder cannot serve it; no further file starts, and the
+    // batch ends as abandoned.
+    virtual void batchEncoderUnusable(const EncoderTrouble& trouble) = 0;
     // Exactly once per batch.
     virtual void batchEnded(BatchEnd end) = 0;
 };
@@ -45,8 +51,9 @@ struct BatchSetup {
     QHash<qsizetype, QString> leftOut{}; // files left out before anything is done, and why
     int jobs = 1;            // files at once
     ConversionSettings settings{};
-    RunnerFactory makeRunner{};
+    RunnerFactory makeRunner{}; // none: the default runner
     int skipPauseMs = 1000; // one at a time: after a file that is not audio
+    bool decodeSpeaks = true; // the duration fallback's decode run writes where we do
 };
 
 // "about 40 s left", "about 3 min left", "about 1 h 20 min left".
@@ -66,11 +73,16 @@ public:
     void start();
     // Stops every file in work; each ends by its ordinary road and the batch goes on.
     void stop();
+    // Stops every file in work as stop() does, and starts no further file: the
+    // batch ends as abandoned once they have ended.
+    void halt();
     // The program is ending: every file in work is ended at once (SIGKILL); its
     // unfinished output still goes, and the batch ends without starting another.
     void abort();
 
     const QStringList& files() const { return setup_.files; }
+    // The encoder this batch runs, found once as it starts.
+    const QString& encoder() const { return encoder_; }
     qsizetype size() const { return setup_.files.size(); }
     int jobs() const { return setup_.jobs; }
     const ConversionSettings& settings() const { return setup_.settings; }
@@ -103,12 +115,14 @@ signals:
     void progressed();
 
 private:
-    void next();
-    void fill();
-    void queue(void (Batch::*step)());
+    // The one way a batch steps: one more file while a slot is free, else its end
+    // once nothing runs.
+    void advance();
+    void queueAdvance();
     void startJourney(qsizetype index);
     void journeyEnded(Journey* journey);
-    void skipPause();
+    void encoderUnusable(const EncoderTrouble& trouble);
+    void pauseThenAdvance();
     void finish(BatchEnd end);
     void tick();
     // With a chosen folder, a Converted folder this batch made beside inputs and
@@ -128,7 +142,9 @@ private:
     qsizetype nextFile_ = 0;
     bool abandoning_ = false;
     bool ended_ = false;
-    bool fillQueued_ = false;
+    bool advanceQueued_ = false;
+    QString encoder_;
+    Ending lastEnding_ = Ending::Finished;
     QTimer* ticker_ = nullptr;
     QElapsedTimer clock_;
     double speed_ = 0;        // smoothed: media seconds per second, per file at once

@@ -17,15 +17,15 @@ EncoderRun* EncoderRun::probe(const QString& encoder, const QString& path, QObje
 }
 
 EncoderRun* EncoderRun::decode(const QString& encoder, const QString& input, const QString& wavPath, QObject* parent,
-                               int limitMs)
+                               bool speaks, int limitMs)
 {
     return new EncoderRun({encoder, QStringLiteral("-y"), QStringLiteral("-i"), input, QStringLiteral("-f"),
                            QStringLiteral("wav"), wavPath},
-                          false, limitMs, parent);
+                          false, limitMs, parent, speaks);
 }
 
-EncoderRun::EncoderRun(QStringList arguments, bool readsError, int limitMs, QObject* parent)
-    : QObject(parent), arguments_(std::move(arguments)), readsError_(readsError), limitMs_(limitMs)
+EncoderRun::EncoderRun(QStringList arguments, bool readsError, int limitMs, QObject* parent, bool speaks)
+    : QObject(parent), arguments_(std::move(arguments)), readsError_(readsError), limitMs_(limitMs), speaks_(speaks)
 {
 }
 
@@ -47,9 +47,16 @@ void EncoderRun::start()
     using platform::FileHandle;
     const auto inherited = [](int fd) { return std::make_shared<FileHandle>(fd, false); };
     const auto null = FileHandle::openNullDevice();
-    runner_ = KVShellWrapper::create(null ? KVShellWrapper::Stream(null) : KVShellWrapper::Stream(), inherited(1),
-                                     readsError_ ? KVShellWrapper::Stream() : KVShellWrapper::Stream(inherited(2)),
-                                     std::nullopt, std::nullopt, arguments_, nullptr);
+    const auto sink = [&](int fd) -> KVShellWrapper::Stream {
+        if (speaks_)
+            return inherited(fd);
+        if (auto quiet = FileHandle::openNullDevice(true))
+            return quiet;
+        return inherited(fd);
+    };
+    runner_ = KVShellWrapper::create(null ? KVShellWrapper::Stream(null) : KVShellWrapper::Stream(), sink(1),
+                                     readsError_ ? KVShellWrapper::Stream() : sink(2), std::nullopt, std::nullopt,
+                                     arguments_, nullptr);
     runner_->setDelegate(this);
     runner_->setChildMemoryLimit(platform::defaultChildMemoryLimit());
     if (readsError_)

@@ -40,8 +40,9 @@ class EncoderRun : public QObject, public KVShellWrapperDelegate {
     Q_OBJECT
 public:
     static EncoderRun* probe(const QString& encoder, const QString& path, QObject* parent, int limitMs = kProbeLimitMs);
+    // speaks: its diagnostics go where ours go (the Parts' window); else nowhere.
     static EncoderRun* decode(const QString& encoder, const QString& input, const QString& wavPath, QObject* parent,
-                              int limitMs = kDecodeLimitMs);
+                              bool speaks = true, int limitMs = kDecodeLimitMs);
     ~EncoderRun() override;
 
     void start();
@@ -54,7 +55,7 @@ signals:
     void finished();
 
 private:
-    EncoderRun(QStringList arguments, bool readsError, int limitMs, QObject* parent);
+    EncoderRun(QStringList arguments, bool readsError, int limitMs, QObject* parent, bool speaks = true);
     void report();
 
     void processAppendOutput(KVShellWrapper*, const QVariant&) override {}
@@ -65,6 +66,7 @@ private:
     QStringList arguments_; // the encoder first
     bool readsError_;
     int limitMs_;
+    bool speaks_;
     std::shared_ptr<KVShellWrapper> runner_;
     EncoderRunResult result_;
     bool ended_ = false;

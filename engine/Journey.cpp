@@ -9,126 +9,23 @@
 
 #include <QTimer>
 
-#include <cerrno>
 #include <stdexcept>
 
 namespace engine {
 
-// ---- decisions ----------------------------------------------------------------
-
-std::optional<FileOutcome> decideInput(const QString& input, bool exactName, const platform::InputCheck& check)
+RunnerFactory defaultRunnerFactory()
 {
-    if (!exactName)
-        return FileOutcome{input, Outcome::LeftOut, {}, 0,
-                           QStringLiteral("its name is not valid UTF-8, so it cannot be handed to the encoder unchanged"), {}};
-    switch (check.kind) {
-    case platform::InputKind::Regular:
-        break;
-    case platform::InputKind::NotRegular:
-        return FileOutcome{input, Outcome::LeftOut, {}, 0, check.reason, {}};
-    case platform::InputKind::Unreadable:
-        return FileOutcome{input, Outcome::Unreadable, {}, 0, check.reason,
-                           QStringLiteral("it cannot be read (%1)").arg(check.reason)};
-    }
-    if (namesOtherFiles(check.head))
-        return FileOutcome{input, Outcome::LeftOut, {}, 0,
-                           QStringLiteral("it is a playlist, which would make the encoder open the files it names"), {}};
-    return std::nullopt;
+    return [](const QStringList& arguments) {
+        return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
+    };
 }
-
-bool namesOtherFiles(const QByteArray& head)
-{
-    QByteArray h = head.startsWith("\xef\xbb\xbf") ? head.mid(3) : head;
-    h = h.trimmed();
-    // HLS and other extended playlists, concatenation lists, DASH manifests and
-    // session descriptions: each makes the encoder open files or addresses it names.
-    return h.startsWith("#EXTM3U") || h.startsWith("ffconcat version") || h.startsWith("v=0\n")
-        || h.startsWith("v=0\r\n") || (h.startsWith("<") && h.contains("<MPD"));
-}
-
-ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts)
-{
-    if (probe.systemError)
-        return {ProbeDecision::SystemRefused,
-                QStringLiteral("it could not be examined: the system would not start the encoder (%1)")
-                    .arg(platform::errorText(probe.systemError)),
-                std::nullopt};
-    if (probe.cannotRun())
-        return {ProbeDecision::EncoderUnusable,
-                probe.launched ? QStringLiteral("it ended with code %1 at once").arg(probe.status) : probe.launchError,
-                std::nullopt};
-    if (!probe.finished)
-        return {ProbeDecision::LeftOut,
-                QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(kProbeLimitMs / 1000),
-                std::nullopt};
-    if (!facts.opened || !facts.audio)
-        return {ProbeDecision::NotAudio, {}, std::nullopt};
-    return {ProbeDecision::Accept, {}, facts.durationText};
-}
-
-CommandExtras commandExtras(const InputFacts& facts, const QString& format)
-{
-    return {facts.audioStreamTags && !facts.containerTags,
-            facts.attachedPicture && carriesCover(format) ? facts.pictureStream : -1};
-}
-
-FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts& f)
-{
-    FileOutcome o{input, Outcome::Converted, output, f.status, {}, {}};
-    if (f.status != 0) {
-        o.outcome = f.stopRequested ? Outcome::Stopped : Outcome::Failed;
-        o.reason = f.lastDiagnosticLine;
-    } else if (f.sawNoSpace) {
-        // The encoder exits 0 also when it could not write, for one on a full disk.
-        o.outcome = Outcome::Failed;
-        o.reason = QStringLiteral("the disk is full");
-    } else if (!f.outputSize || *f.outputSize == 0) {
-        o.outcome = Outcome::Failed;
-        o.reason = QStringLiteral("the encoder reported success but wrote nothing");
-    } else {
-        o.problem = f.trouble;
-    }
-    return o;
-}
-
-int batchPercent(const QList<FileProgress>& files)
-{
-    double knownSum = 0;
-    int known = 0;
-    for (const FileProgress& f : files)
-        if (f.duration > 0) {
-            knownSum += double(f.duration);
-            ++known;
-        }
-    const double unknownWeight = known ? knownSum / known : 1.0;
-    double total = 0, done = 0;
-    for (const FileProgress& f : files) {
-        const double weight = f.duration > 0 ? double(f.duration) : unknownWeight;
-        total += weight;
-        if (f.finished)
-            done += weight;
-        else if (f.duration > 0)
-            done += weight * std::clamp(double(f.position) / double(f.duration), 0.0, 1.0);
-    }
-    return total > 0 ? int(done * 100.0 / total) : 0;
-}
-
-// ---- the journey ------------------------------------------------------------
 
 namespace {
 constexpr qsizetype kHeadBytes = 1024; // enough to know a playlist
 constexpr int kSystemRetries = 3;
 constexpr int kSystemRetryMs = 1000;
+constexpr size_t kMostHeld = 64; // output chunks held back while the gate is closed
 
-} // namespace
-
-struct Journey::Examined {
-    platform::MadeFolder converted;
-    platform::InputCheck check;
-    std::optional<QString> existing; // the result that is there already (Skip)
-};
-
-namespace {
 // The result's first choice of name, when it holds a file that is not empty.
 std::optional<QString> existingResult(const QString& input, const ConversionSettings& s, const QString& subfolder)
 {
@@ -138,7 +35,53 @@ std::optional<QString> existingResult(const QString& input, const ConversionSett
         return path;
     return std::nullopt;
 }
+
+QString systemRefused(int error)
+{
+    return QStringLiteral("the system would not start the encoder (%1)").arg(platform::errorText(error));
+}
 } // namespace
+
+// ---- the gate -----------------------------------------------------------------
+
+void Journey::Gate::say(std::function<void()> call)
+{
+    if (open_)
+        return call();
+    if (held_.size() < kMostHeld)
+        held_.push_back(std::move(call));
+}
+
+void Journey::Gate::sayError(std::function<void()> call)
+{
+    if (open_)
+        return call();
+    error_ = std::move(call);
+}
+
+void Journey::Gate::open()
+{
+    open_ = true;
+    for (const auto& call : std::exchange(held_, {}))
+        call();
+    if (auto error = std::exchange(error_, nullptr))
+        error();
+}
+
+void Journey::Gate::forget()
+{
+    held_.clear();
+    error_ = nullptr;
+    open_ = true;
+}
+
+// ---- the journey --------------------------------------------------------------
+
+struct Journey::Examined {
+    platform::MadeFolder converted;
+    platform::InputCheck check;
+    std::optional<QString> existing; // the result that is there already (Skip)
+};
 
 Journey::Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd)
     : setup_(std::move(setup)), host_(host), onEnd_(std::move(onEnd))
@@ -154,16 +97,19 @@ Journey::~Journey()
     }
 }
 
+FileOutcome Journey::outcomeOf(Outcome kind, const QString& reason, int resultCode) const
+{
+    return FileOutcome{.input = setup_.input, .outcome = kind, .resultCode = resultCode, .reason = reason};
+}
+
 void Journey::start()
 {
     host_->journeyPreparing(this);
     if (!setup_.leftOut.isEmpty())
         return examined({});
-    const QString input = setup_.input;
-    const bool exact = setup_.exactName;
     offThread(
         this,
-        [input, exact, settings = setup_.settings, subfolder = setup_.subfolder] {
+        [input = setup_.input, exact = setup_.exactName, settings = setup_.settings, subfolder = setup_.subfolder] {
             Examined e;
             // Run again over a library: what is converted already is not even looked at.
             if (settings.skipExisting && exact && (e.existing = existingResult(input, settings, subfolder)))
@@ -181,30 +127,29 @@ void Journey::start()
 void Journey::examined(const Examined& e)
 {
     if (stopRequested_)
-        return endStopped();
+        return end(Ending::Stopped, outcomeOf(Outcome::Stopped));
     if (!setup_.leftOut.isEmpty())
-        return end(Ending::LeftOut, {setup_.input, Outcome::LeftOut, {}, 0, setup_.leftOut, {}});
-    if (e.existing)
-        return end(Ending::AlreadyConverted, {setup_.input, Outcome::AlreadyConverted, *e.existing, 0, {}, {}});
+        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, setup_.leftOut));
+    if (e.existing) {
+        FileOutcome there = outcomeOf(Outcome::AlreadyConverted);
+        there.output = *e.existing;
+        return end(Ending::AlreadyConverted, there);
+    }
     madeConverted_ = e.converted.created;
     if (auto out = decideInput(setup_.input, setup_.exactName, e.check))
         return end(Ending::LeftOut, *out);
     convertedUsable_ = e.converted.state == platform::FolderState::Ready;
     const QString folder = withoutTrailingSlashes(convertedFolder(setup_.input));
     // Results beside the input go into Converted; never through a link, never into a file.
-    if (setup_.settings.outputChoice == kOriginalFolder
-        && (e.converted.state == platform::FolderState::Link || e.converted.state == platform::FolderState::NotFolder))
-        return end(Ending::LeftOut,
-                   {setup_.input, Outcome::LeftOut, {}, 0,
-                    e.converted.state == platform::FolderState::Link
-                        ? QStringLiteral("its Converted folder %1 is a link, which is not followed").arg(folder)
-                        : QStringLiteral("%1, where its Converted folder goes, is not a folder").arg(folder),
-                    {}});
-    if (!setup_.probeFirst) {
-        muted_ = true;
+    if (setup_.settings.outputChoice == kOriginalFolder && e.converted.state == platform::FolderState::Link)
+        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("its Converted folder %1 is a link, which is not followed").arg(folder)));
+    if (setup_.settings.outputChoice == kOriginalFolder && e.converted.state == platform::FolderState::NotFolder)
+        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("%1, where its Converted folder goes, is not a folder").arg(folder)));
+    if (setup_.plan == Plan::ConvertAtOnce) {
+        gate_.close();
         return reserveOutput();
     }
-    runEncoder(EncoderRun::probe(setup_.encoder, setup_.input, this), &Journey::probed);
+    probe();
 }
 
 void Journey::runEncoder(EncoderRun* run, void (Journey::*then)())
@@ -212,6 +157,11 @@ void Journey::runEncoder(EncoderRun* run, void (Journey::*then)())
     run_ = run;
     connect(run_, &EncoderRun::finished, this, then);
     run_->start();
+}
+
+void Journey::probe()
+{
+    runEncoder(EncoderRun::probe(setup_.encoder, setup_.input, this), &Journey::probed);
 }
 
 void Journey::probed()
@@ -224,7 +174,7 @@ void Journey::probed()
     const QString ownText = encoderOwnText(withoutPath(probeText, asEncoderPrintsIt(setup_.input)));
     qCDebug(lcEngine, "RangeErr: %lld", qlonglong(invalidDataRangeLength(ownText)));
     if (stopRequested_)
-        return endStopped();
+        return end(Ending::Stopped, outcomeOf(Outcome::Stopped));
     tagLines_ = markerLines(ownText);
     const InputFacts facts = parseInputDump(probeText, setup_.input);
     extras_ = commandExtras(facts, setup_.settings.format);
@@ -235,18 +185,18 @@ void Journey::probed()
         if (++systemRetries_ <= kSystemRetries) {
             QTimer::singleShot(kSystemRetryMs, this, [this] {
                 if (stopRequested_)
-                    return endStopped();
-                runEncoder(EncoderRun::probe(setup_.encoder, setup_.input, this), &Journey::probed);
+                    return end(Ending::Stopped, outcomeOf(Outcome::Stopped));
+                this->probe();
             });
             return;
         }
-        return end(Ending::LeftOut, {setup_.input, Outcome::Failed, {}, -1, decision.reason, {}});
+        return end(Ending::LeftOut, outcomeOf(Outcome::Failed, decision.reason, -1));
     case ProbeDecision::EncoderUnusable:
-        return end(Ending::EncoderUnusable, {setup_.input, Outcome::Failed, {}, -1, decision.reason, {}});
+        return end(Ending::EncoderUnusable, outcomeOf(Outcome::Failed, decision.reason, -1));
     case ProbeDecision::LeftOut:
-        return end(Ending::LeftOut, {setup_.input, Outcome::Unreadable, {}, 0, decision.reason, {}});
+        return end(Ending::LeftOut, outcomeOf(Outcome::Unreadable, decision.reason));
     case ProbeDecision::NotAudio:
-        return end(Ending::NotAudio, {setup_.input, Outcome::NotAudio, {}, 0, {}, {}});
+        return end(Ending::NotAudio, outcomeOf(Outcome::NotAudio));
     case ProbeDecision::Accept:
         break;
     }
@@ -273,11 +223,12 @@ void Journey::fallback()
             wav_ = wav;
             if (!wav.id) {
                 qCDebug(lcEngine).noquote() << "No temporary file at" << wav.path << ":" << platform::errorText(wav.error);
-                return stopRequested_ ? endStopped() : reserveOutput();
+                return stopRequested_ ? end(Ending::Stopped, outcomeOf(Outcome::Stopped)) : reserveOutput();
             }
             if (stopRequested_)
                 return decoded();
-            runEncoder(EncoderRun::decode(setup_.encoder, setup_.input, wav.path, this), &Journey::decoded);
+            runEncoder(EncoderRun::decode(setup_.encoder, setup_.input, wav.path, this, setup_.decodeSpeaks),
+                       &Journey::decoded);
         });
 }
 
@@ -291,7 +242,7 @@ void Journey::decoded()
         return runEncoder(EncoderRun::probe(setup_.encoder, wav_.path, this), &Journey::temporaryProbed);
     offThread(
         this, [wav = wav_] { return platform::removeIfSame(wav.path, *wav.id, false); },
-        [this](bool) { endStopped(); });
+        [this](bool) { end(Ending::Stopped, outcomeOf(Outcome::Stopped)); });
 }
 
 void Journey::temporaryProbed()
@@ -304,13 +255,12 @@ void Journey::temporaryProbed()
     totalDuration_ = duration ? durationSeconds(*duration).value_or(0) : 0;
     offThread(
         this, [wav = wav_] { return platform::removeIfSame(wav.path, *wav.id, false); },
-        [this](bool) { stopRequested_ ? endStopped() : reserveOutput(); });
+        [this](bool) { stopRequested_ ? end(Ending::Stopped, outcomeOf(Outcome::Stopped)) : reserveOutput(); });
 }
 
 void Journey::reserveOutput()
 {
-    if (!muted_)
-        host_->journeyConverting(this);
+    gate_.say([this] { host_->journeyConverting(this); });
     // Reserved now: no other file of the batch, and nothing else, can take the name.
     const bool chosenFolder = setup_.settings.outputChoice != kOriginalFolder;
     offThread(
@@ -331,20 +281,17 @@ void Journey::named(const ReservedResult& reserved)
     for (const QString& removed : reserved.recovered)
         host_->journeyNote(this, QStringLiteral("Removed %1, which an interrupted run had left unfinished.").arg(removed));
     if (stopRequested_)
-        return endAfterRelease(Ending::Stopped, {input, Outcome::Stopped, {}, 0, {}, {}});
+        return end(Ending::Stopped, outcomeOf(Outcome::Stopped));
     if (!reserved.encoderMayTry())
-        return end(Ending::LeftOut, {input, Outcome::LeftOut, {}, 0,
-                                     QStringLiteral("its output %1 could not be created (%2)")
-                                         .arg(reserved.path, platform::errorText(reserved.error)),
-                                     {}});
+        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("its output %1 could not be created (%2)")
+                                                                    .arg(reserved.path, platform::errorText(reserved.error))));
     const ConversionSettings& s = setup_.settings;
     qCDebug(lcEngine).noquote() << "FinalFile:" << output_;
     qCDebug(lcEngine, "channel: %d", s.channelIndex + 1);
     qCDebug(lcEngine).noquote() << "Rate:" << s.rate;
     qCDebug(lcEngine).noquote() << "Bitrate:" << s.bitrate;
     qCDebug(lcEngine).noquote() << "Format:" << s.format;
-    if (!muted_)
-        host_->journeyNamed(this);
+    gate_.say([this] { host_->journeyNamed(this); });
     // The encoder writes the unfinished file; the name is published once it is judged.
     const QString command = commandText(setup_.encoder, input, encoderOutput_, s, extras_);
     qCDebug(lcEngine).noquote() << "path:" << input;
@@ -352,11 +299,10 @@ void Journey::named(const ReservedResult& reserved)
     for (const QString& a : arguments)
         qCDebug(lcEngine, "arg: %s \n", qUtf8Printable(a));
     if (arguments.size() != argumentCount(extras_))
-        return endAfterRelease(Ending::LeftOut,
-                               {input, Outcome::LeftOut, {}, 0,
-                                QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
-                                    .arg(kArgumentSeparator),
-                                {}});
+        return end(Ending::LeftOut,
+                   outcomeOf(Outcome::LeftOut,
+                             QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
+                                 .arg(kArgumentSeparator)));
     launch(arguments);
 }
 
@@ -376,53 +322,46 @@ void Journey::launch(const QStringList& arguments)
             if (const auto at = conversionText_->position())
                 position_ = *at;
             speed_ = conversionText_->speed();
-            // Without a probe, the output's header follows the input's whole dump:
-            // what a probe tells is known.
-            if (muted_ && !decided_ && conversionText_->outputHeaderSeen())
+            // Converting at once, the output's header follows the input's whole
+            // dump: what a probe tells is known.
+            if (!gate_.isOpen() && !decided_ && conversionText_->outputHeaderSeen())
                 decide(parseInputDump(conversionText_->dump(), setup_.input, encoderOutput_), false);
         });
     }
-    if (!muted_)
-        host_->journeyRunnerMade(this);
+    gate_.say([this] { host_->journeyRunnerMade(this); });
+    if (!runner_)
+        return end(Ending::NoRunner, outcomeOf(Outcome::Failed, QStringLiteral("the encoder could not be started"), -1));
     try {
-        if (!runner_)
-            return endAfterRelease(Ending::NoRunner, {setup_.input, Outcome::Failed, {}, -1,
-                                                      QStringLiteral("the encoder could not be started"), {}});
         runner_->setOutputStringEncoding(platform::ASCIIStringEncoding);
         launched_ = true; // from the runner's first step, which the views hear of
         runner_->startProcess();
-        if (!muted_)
-            return host_->journeyLaunched(this, arguments);
-        // As long as a probe would be given to read the input's head.
-        QTimer::singleShot(kProbeLimitMs, this, [this, runner = runner_.get()] {
-            if (muted_ && !decided_ && runner_.get() == runner) {
-                decided_ = true;
-                then_ = Then::TooSlow;
-                runner_->killProcess();
-            }
-        });
     } catch (const std::exception& e) {
         qCDebug(lcEngine).noquote().nospace() << "Caught " << exceptionName(e) << ": " << exceptionReason(e);
         endingName_ = exceptionName(e);
         launched_ = false;
         runner_->setDelegate(nullptr);
         runner_->setRawErrorObserver(nullptr);
-        // Without a probe, this start was the encoder's first: it cannot run,
-        // unless the system was only short of processes or memory.
-        const auto* refused = dynamic_cast<const platform::LaunchError*>(&e);
-        if (muted_ && refused && refused->systemShortOfResources())
-            return endAfterRelease(Ending::LeftOut,
-                                   {setup_.input, Outcome::Failed, {}, -1,
-                                    QStringLiteral("the system would not start the encoder (%1)")
-                                        .arg(platform::errorText(refused->error())),
-                                    {}});
-        if (muted_)
-            return endAfterRelease(Ending::EncoderUnusable,
-                                   {setup_.input, Outcome::Failed, {}, -1, exceptionReason(e), {}});
-        endAfterRelease(Ending::LaunchFailed, {setup_.input, Outcome::Failed, {}, -1,
-                                               QStringLiteral("the encoder could not be started (%1)").arg(endingName_),
-                                               {}});
+        const auto* launch = dynamic_cast<const platform::LaunchError*>(&e);
+        // The system was short of processes or memory: nothing is known of the encoder.
+        if (!gate_.isOpen() && launch && launch->systemShortOfResources())
+            return end(Ending::LeftOut, outcomeOf(Outcome::Failed, systemRefused(launch->error()), -1));
+        // Converting at once, this start was the encoder's first: it cannot run.
+        if (!gate_.isOpen())
+            return end(Ending::EncoderUnusable, outcomeOf(Outcome::Failed, exceptionReason(e), -1));
+        return end(Ending::LaunchFailed,
+                   outcomeOf(Outcome::Failed, QStringLiteral("the encoder could not be started (%1)").arg(endingName_), -1));
     }
+    gate_.say([this, arguments] { host_->journeyLaunched(this, arguments); });
+    if (gate_.isOpen())
+        return;
+    // As long as a probe would be given to read the input's head.
+    QTimer::singleShot(kProbeLimitMs, this, [this, runner = runner_.get()] {
+        if (!gate_.isOpen() && !decided_ && runner_.get() == runner) {
+            decided_ = true;
+            then_ = Then::TooSlow;
+            runner_->killProcess();
+        }
+    });
 }
 
 // Audio converts on in this same run; what a probe would have skipped ends
@@ -441,66 +380,50 @@ void Journey::decide(const InputFacts& facts, bool ended)
         then_ = Then::Restart;
         extras_ = extras;
     } else {
+        // Everything a probe's way would have said by now is said, in its order.
         then_ = Then::Go;
-        return unmute();
+        return gate_.open();
     }
     tagLines_ = markerLines(encoderOwnText(withoutPath(conversionText_->dump(), asEncoderPrintsIt(setup_.input))));
     if (!ended)
         runner_->killProcess();
 }
 
-// Everything a probe's way would have said by now is said, in its order.
-void Journey::unmute()
-{
-    muted_ = false;
-    host_->journeyConverting(this);
-    host_->journeyNamed(this);
-    host_->journeyRunnerMade(this);
-    host_->journeyStarted(this);
-    host_->journeyLaunched(this, arguments_);
-    for (const QString& chunk : std::exchange(heldOutput_, {}))
-        host_->journeyOutput(this, chunk);
-    if (heldError_)
-        host_->journeyError(this, *std::exchange(heldError_, std::nullopt));
-}
-
-void Journey::mutedRunEnded(int status)
+// Converting at once, a run that was never the file's conversion ended.
+void Journey::undecidedRunEnded(int status)
 {
     if (!decided_ && !stopRequested_)
         decide(parseInputDump(conversionText_->dump(), setup_.input), true);
-    if (!muted_) // audio that ended before its output's header: a failed conversion
-        return processFinishedWithTerminationStatus(nullptr, status);
+    if (gate_.isOpen()) // audio that ended before its output's header: a failed conversion
+        return conclude(status);
+    gate_.forget();
     const bool cannotRun = status == 126 || status == 127;
     const int systemError = runner_ ? runner_->pipeFailure() : 0;
-    const Then then = stopRequested_ ? Then::Go : then_;
+    const Then then = then_;
     runner_.reset();
     conversionText_.reset();
-    // Nothing of this run stays: it was never the file's conversion.
+    launched_ = false;
+    // Nothing of this run stays.
     offThread(
         this, [result = std::exchange(result_, nullptr)] { return result && result->discard(); },
         [this, then, cannotRun, status, systemError](bool) {
             if (stopRequested_)
-                return endStopped();
+                return end(Ending::Stopped, outcomeOf(Outcome::Stopped));
             if (systemError)
-                return end(Ending::LeftOut, {setup_.input, Outcome::Failed, {}, -1,
-                                             QStringLiteral("the system would not start the encoder (%1)")
-                                                 .arg(platform::errorText(systemError)),
-                                             {}});
+                return end(Ending::LeftOut, outcomeOf(Outcome::Failed, systemRefused(systemError), -1));
             if (cannotRun)
-                return end(Ending::EncoderUnusable, {setup_.input, Outcome::Failed, {}, -1,
-                                                     QStringLiteral("it ended with code %1 at once").arg(status), {}});
+                return end(Ending::EncoderUnusable,
+                           outcomeOf(Outcome::Failed, QStringLiteral("it ended with code %1 at once").arg(status), -1));
             switch (then) {
             case Then::NotAudio:
-                return end(Ending::NotAudio, {setup_.input, Outcome::NotAudio, {}, 0, {}, {}});
+                return end(Ending::NotAudio, outcomeOf(Outcome::NotAudio));
             case Then::TooSlow:
                 return end(Ending::LeftOut,
-                           {setup_.input, Outcome::Unreadable, {}, 0,
-                            QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(kProbeLimitMs / 1000),
-                            {}});
+                           outcomeOf(Outcome::Unreadable, QStringLiteral("the encoder did not finish reading it within %1 seconds")
+                                                              .arg(kProbeLimitMs / 1000)));
             case Then::Restart:
             case Then::Go:
-                muted_ = false;
-                return reserveOutput();
+                return reserveOutput(); // with what its dump said, and its run said from the start
             }
         });
 }
@@ -510,7 +433,7 @@ void Journey::stop(bool now)
     if (ended_ || (stopRequested_ && !now))
         return;
     stopRequested_ = true;
-    if (runner_ && (muted_ || now)) {
+    if (runner_ && (!gate_.isOpen() || now)) {
         runner_->killProcess(); // nothing of it is kept: no need to let it end cleanly
     } else if (runner_) {
         runner_->stopProcess();
@@ -520,39 +443,38 @@ void Journey::stop(bool now)
                 return;
             runner_->setDelegate(nullptr);
             runner_->setRawErrorObserver(nullptr);
-            processFinishedWithTerminationStatus(nullptr, -1);
+            conclude(-1);
         });
-    }
-    else if (run_)
+    } else if (run_) {
         run_->stop(now);
+    }
     // Otherwise a step on the files is under way; it ends the journey when it returns.
 }
 
 void Journey::processStarted(KVShellWrapper*)
 {
-    if (!muted_)
-        host_->journeyStarted(this);
+    gate_.say([this] { host_->journeyStarted(this); });
 }
 
 void Journey::processAppendOutput(KVShellWrapper*, const QVariant& chunk)
 {
-    if (!muted_)
-        return host_->journeyOutput(this, chunk.toString());
-    if (heldOutput_.size() < 64)
-        heldOutput_ << chunk.toString();
+    gate_.say([this, text = chunk.toString()] { host_->journeyOutput(this, text); });
 }
 
 void Journey::processAppendError(KVShellWrapper*, const QString& chunk)
 {
-    if (!muted_)
-        return host_->journeyError(this, chunk);
-    heldError_ = chunk; // the error view shows the latest only
+    gate_.sayError([this, chunk] { host_->journeyError(this, chunk); });
 }
 
 void Journey::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
 {
-    if (muted_)
-        return mutedRunEnded(status);
+    if (!gate_.isOpen())
+        return undecidedRunEnded(status);
+    conclude(status);
+}
+
+void Journey::conclude(int status)
+{
     if (std::exchange(conclusion_, true))
         return;
     conversionText_->finish();
@@ -562,9 +484,7 @@ void Journey::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
     };
     const ConversionText& text = *conversionText_;
     const int pipeFailure = runner_ ? runner_->pipeFailure() : 0;
-    QString last = text.lastDiagnosticLine();
-    if (pipeFailure)
-        last = QStringLiteral("the system would not start the encoder (%1)").arg(platform::errorText(pipeFailure));
+    const QString last = pipeFailure ? systemRefused(pipeFailure) : text.lastDiagnosticLine();
     offThread(
         this,
         [input = setup_.input, output = output_, result = result_, status, stopped = stopRequested_,
@@ -598,24 +518,11 @@ void Journey::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
         },
         [this](const Concluded& c) {
             removedOutput_ = c.removed;
-            output_ = c.outcome.outcome == Outcome::Converted ? c.outcome.output : output_;
+            if (c.outcome.outcome == Outcome::Converted)
+                output_ = c.outcome.output;
             result_.reset();
             end(Ending::Finished, c.outcome);
         });
-}
-
-void Journey::endAfterRelease(Ending ending, FileOutcome outcome)
-{
-    if (!result_)
-        return end(ending, std::move(outcome));
-    offThread(
-        this, [result = std::exchange(result_, nullptr)] { return result->discard(); },
-        [this, ending, outcome](bool) { end(ending, outcome); });
-}
-
-void Journey::endStopped()
-{
-    end(Ending::Stopped, {setup_.input, Outcome::Stopped, {}, 0, {}, {}});
 }
 
 void Journey::end(Ending ending, FileOutcome outcome)
@@ -625,6 +532,15 @@ void Journey::end(Ending ending, FileOutcome outcome)
     ended_ = true;
     ending_ = ending;
     outcome_ = std::move(outcome);
+    if (!result_)
+        return report();
+    // What was reserved for it goes first, while it is still ours.
+    offThread(
+        this, [result = std::exchange(result_, nullptr)] { return result->discard(); }, [this](bool) { report(); });
+}
+
+void Journey::report()
+{
     onEnd_(this);
 }
 

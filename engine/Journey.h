@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/CommandLine.h"
+#include "engine/Decisions.h"
 #include "engine/EncoderRuns.h"
 #include "engine/Outcome.h"
 #include "engine/ProbeText.h"
@@ -14,73 +15,21 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace engine {
-
-// ---- the decisions of a journey: pure, so they can be read and tested alone ----
-
-// Before the probe: an input the encoder must never be given (a name text cannot
-// hold, anything but a regular file, a file that cannot be opened, a list that
-// names other files). None: go on.
-std::optional<FileOutcome> decideInput(const QString& input, bool exactName, const platform::InputCheck& check);
-
-// A playlist or concatenation list: the encoder would open the files it names
-// (and one that names itself, for ever).
-bool namesOtherFiles(const QByteArray& head);
-
-// After the probe run.
-struct ProbeDecision {
-    enum Kind {
-        EncoderUnusable, // the encoder itself cannot run: the batch stops
-        SystemRefused,   // the system would not start it (no process, no descriptor): nothing is known
-        LeftOut,         // the probe ran past its limit
-        NotAudio,        // skipped quietly
-        Accept,          // converted; durationText as the encoder stated it (none without one)
-    } kind = NotAudio;
-    QString reason;
-    std::optional<QString> durationText;
-};
-ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts);
-
-// What a file's dump adds to its command for the chosen format.
-CommandExtras commandExtras(const InputFacts& facts, const QString& format);
-
-// After the conversion: converted only with result code 0 and a file that is not empty.
-struct EndFacts {
-    int status = 0;
-    bool stopRequested = false;
-    std::optional<qint64> outputSize; // none: no regular file there
-    bool sawNoSpace = false;
-    QString lastDiagnosticLine;
-    QString trouble; // what went wrong reading the input (troubleText), if anything
-};
-FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts& facts);
-
-// A file system this close to full has no room for the rest of a conversion.
-inline constexpr qint64 kNearlyFullBytes = 4 * 1024 * 1024;
-
-// The whole batch's percentage: each file weighted by its duration where known,
-// by the mean of the known ones where not; a finished file counts whole.
-struct FileProgress {
-    qint64 duration = -1; // whole seconds; -1 unknown (not probed yet)
-    qint64 position = 0;  // seconds reached
-    bool finished = false;
-};
-int batchPercent(const QList<FileProgress>& files);
-
-// ---- one file's journey ----
 
 class Journey;
 
 // How a journey ended, which decides the console line and the way on.
 enum class Ending {
-    Finished,        // the encoder ran and ended; outcome().resultCode is its status
-    LaunchFailed,    // starting it raised; endingName() is the exception's name
-    NoRunner,        // no runner could be made
-    LeftOut,         // never handed to the encoder; outcome().consoleReason says why
-    NotAudio,        // skipped quietly
-    EncoderUnusable, // the encoder cannot run; outcome().reason says why
-    Stopped,         // stopped before its conversion started
+    Finished,         // the encoder ran and ended; outcome().resultCode is its status
+    LaunchFailed,     // starting it raised; endingName() is the exception's name
+    NoRunner,         // no runner could be made
+    LeftOut,          // never handed to the encoder; outcome().consoleReason says why
+    NotAudio,         // skipped quietly
+    EncoderUnusable,  // the encoder cannot run; outcome().reason says why
+    Stopped,          // stopped before its conversion started
     AlreadyConverted, // its result is there ("If it exists": Skip); never examined
 };
 
@@ -105,13 +54,20 @@ public:
 };
 
 using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
+// The runner every door uses: its own pipes, the working directory ".".
+RunnerFactory defaultRunnerFactory();
 
-// Examine, probe, decide, name, run, judge: one input file from start to its
-// single end. Every step that runs the encoder or touches the person's files runs
-// off the window's thread; the journey goes on when it ends.
+// Examine, probe, decide, name, run, judge, publish: one input file from start to
+// its single end. Every step that runs the encoder or touches the person's files
+// runs off the window's thread; the journey goes on when it ends.
 class Journey : public QObject, public KVShellWrapperDelegate {
     Q_OBJECT
 public:
+    // Two plans of one journey. Examine first: a probe run tells whether the file
+    // is audio and how long, then it converts. Convert at once: the conversion's
+    // own dump of its input tells what a probe would (one encoder start), and
+    // nothing is said of the file until it has.
+    enum class Plan { ExamineFirst, ConvertAtOnce };
     struct Setup {
         QString input;
         qsizetype index = 0; // in the batch
@@ -119,14 +75,15 @@ public:
         QString encoder;
         ConversionSettings settings;
         RunnerFactory makeRunner;
-        // False: no probe run; the conversion's own dump of the input tells what a
-        // probe would, before anything is said of the file (one encoder start).
-        bool probeFirst = true;
+        Plan plan = Plan::ExamineFirst;
         QString subfolder; // where it came from below a dropped folder
         // Why it is left out before anything is done (a folder that could not be read).
         QString leftOut;
         // What interrupted runs left in the batch's folders; shared by its journeys.
         std::shared_ptr<LeftoverRecovery> recovery;
+        // The duration fallback's decode run writes its diagnostics where ours go
+        // (the window's); otherwise nowhere.
+        bool decodeSpeaks = true;
     };
     Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd);
     ~Journey() override;
@@ -144,7 +101,7 @@ public:
     double speed() const { return speed_; }
     const QString& output() const { return output_; }
     // Its conversion runs, and has been said to run.
-    bool converting() const { return launched_ && !muted_ && !ended_; }
+    bool converting() const { return launched_ && gate_.isOpen() && !ended_; }
     bool ended() const { return ended_; }
     Ending ending() const { return ending_; }
     const FileOutcome& outcome() const { return outcome_; }
@@ -164,8 +121,27 @@ public:
     void processFinishedWithTerminationStatus(KVShellWrapper* wrapper, int status) override;
 
 private:
+    // What a journey says to its host, held back while it is closed and then said
+    // in its order: the conversion's own dump decides before anything is said.
+    class Gate {
+    public:
+        bool isOpen() const { return open_; }
+        void close() { open_ = false; }
+        void say(std::function<void()> call);
+        // The error view shows the latest chunk only: one is held.
+        void sayError(std::function<void()> call);
+        void open();
+        void forget();
+
+    private:
+        bool open_ = true;
+        std::vector<std::function<void()>> held_;
+        std::function<void()> error_;
+    };
+
     struct Examined;
     void examined(const Examined& report);
+    void probe();
     void probed();
     void fallback();
     void reserveOutput();
@@ -174,18 +150,19 @@ private:
     void runEncoder(EncoderRun* run, void (Journey::*then)());
     void decoded();
     void temporaryProbed();
-    // Ends the journey once the empty reserved output (if any) is gone again.
-    void endAfterRelease(Ending ending, FileOutcome outcome);
-    void endStopped();
-    void end(Ending ending, FileOutcome outcome);
-    // Without a probe: what the conversion's dump of the input says decides.
+    // Convert at once: what the conversion's dump of the input says decides.
     void decide(const InputFacts& facts, bool ended);
-    void unmute();
-    void mutedRunEnded(int status);
+    void undecidedRunEnded(int status);
+    void conclude(int status);
+    FileOutcome outcomeOf(Outcome kind, const QString& reason = {}, int resultCode = 0) const;
+    // The one place a journey ends: what it reserved goes first, if anything.
+    void end(Ending ending, FileOutcome outcome);
+    void report();
 
     Setup setup_;
     JourneyHost* host_;
     std::function<void(Journey*)> onEnd_;
+    Gate gate_;
     bool convertedUsable_ = true; // the Converted folder is a folder we may write in
     QSet<QString> tagLines_;      // probe lines that hold the texts the end is judged by
     EncoderRun* run_ = nullptr;   // the probe or decode run going on
@@ -209,13 +186,9 @@ private:
     FileOutcome outcome_;
     QString endingName_;
     QString removedOutput_;
-    // Without a probe, until the input's dump is read: nothing is said of the file yet.
-    bool muted_ = false;
-    bool decided_ = false;
+    bool decided_ = false; // convert at once: the dump has said what the file is
     enum class Then { Go, NotAudio, TooSlow, Restart } then_ = Then::Go;
     QStringList arguments_;
-    QStringList heldOutput_;        // chunks not yet passed on
-    std::optional<QString> heldError_;
 };
 
 } // namespace engine

@@ -45,21 +45,21 @@ QString describe(const FileOutcome& o)
     return {};
 }
 
-QString BatchReport::alertText(qsizetype batchSize) const
+QString BatchReport::alertText(qsizetype batchSize, bool consoleRef) const
 {
+    const QString details = consoleRef ? QStringLiteral("; the console has the details.") : QStringLiteral(".");
     QString text = QStringLiteral("Conversion Completed.");
     const qsizetype failed = count(Outcome::Failed) + count(Outcome::LeftOut) + count(Outcome::Unreadable);
     if (failed > 0)
-        text += QStringLiteral("\n%1 of %2 files failed; the console has the details.").arg(failed).arg(batchSize);
+        text += QStringLiteral("\n%1 of %2 files failed%3").arg(failed).arg(batchSize).arg(details);
     if (const qsizetype stopped = count(Outcome::Stopped))
         text += QStringLiteral("\n%1 of %2 files were stopped.").arg(stopped).arg(batchSize);
     if (const qsizetype skipped = count(Outcome::NotAudio))
         text += skipped == 1 ? QStringLiteral("\n1 file was not audio and was skipped.")
                              : QStringLiteral("\n%1 files were not audio and were skipped.").arg(skipped);
     if (const qsizetype troubled = this->troubled())
-        text += troubled == 1 ? QStringLiteral("\n1 file was converted with problems; the console has the details.")
-                              : QStringLiteral("\n%1 files were converted with problems; the console has the details.")
-                                    .arg(troubled);
+        text += troubled == 1 ? QStringLiteral("\n1 file was converted with problems%1").arg(details)
+                              : QStringLiteral("\n%1 files were converted with problems%2").arg(troubled).arg(details);
     if (const qsizetype there = count(Outcome::AlreadyConverted))
         text += there == 1 ? QStringLiteral("\n1 file was already converted and was left as it is.")
                            : QStringLiteral("\n%1 files were already converted and were left as they are.").arg(there);

@@ -38,7 +38,8 @@ public:
 
     // The completion alert's informative text: "Conversion Completed." and, when
     // anything did not convert, what and why.
-    QString alertText(qsizetype batchSize) const;
+    // consoleRef: the door has a console that holds the details.
+    QString alertText(qsizetype batchSize, bool consoleRef = true) const;
     // Converted, but with problems reading the input.
     qsizetype troubled() const;
     // How many files the alert names at most; the rest are counted.

@@ -27,9 +27,9 @@ bool waitFor(int fd, short events)
 }
 } // namespace
 
-std::shared_ptr<FileHandle> FileHandle::openNullDevice()
+std::shared_ptr<FileHandle> FileHandle::openNullDevice(bool forWriting)
 {
-    const int fd = secureDescriptor(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+    const int fd = secureDescriptor(::open("/dev/null", (forWriting ? O_WRONLY : O_RDONLY) | O_CLOEXEC));
     if (fd < 0)
         return nullptr;
     return std::make_shared<FileHandle>(fd);

@@ -16,8 +16,8 @@ public:
     ~FileHandle() override;
 
     int fileDescriptor() const { return fd_; }
-    // /dev/null for reading; none when it cannot be opened.
-    static std::shared_ptr<FileHandle> openNullDevice();
+    // /dev/null for reading (or writing); none when it cannot be opened.
+    static std::shared_ptr<FileHandle> openNullDevice(bool forWriting = false);
 
     // Starts one read; readCompleted follows once bytes or end of file are there.
     void readInBackgroundAndNotify();

@@ -6,6 +6,7 @@
 #include "ui/BannerController.h"
 #include "ui/MainWindow.h"
 #include "ui/ModalDialogs.h"
+#include "ui_MainWindow.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -39,9 +40,11 @@ struct ScriptedDialogs : ModalDialogs {
             alerted();
         return a;
     }
-    std::optional<QUrl> pickFolder(const QString& title) override
+    QStringList panelStarts; // where each folder picker opened
+    std::optional<QUrl> pickFolder(const QString& title, const QString& startIn) override
     {
         panelTitles << title;
+        panelStarts << startIn;
         if (folders.empty())
             return std::nullopt;
         auto f = folders.front();

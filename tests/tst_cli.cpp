@@ -180,11 +180,11 @@ void CliTest::failingAndMixed_data()
         << "Conversion Completed.\n1 file was not audio and was skipped.\n" << QStringList{"Converted/a.mp3"};
     QTest::newRow("every file refused")
         << QStringList{"-c", "--format", "ac3", "--rate", "22050", "a.wav", "Album"} << 1
-        << "Conversion Completed.\n2 of 2 files failed; the console has the details.\n\n$W/a.wav: failed with result code "
+        << "Conversion Completed.\n2 of 2 files failed.\n\n$W/a.wav: failed with result code "
         << QStringList{};
     QTest::newRow("one converted, one left out, one missing")
         << QStringList{"-c", "a.wav", "list.m3u8", "gone.wav"} << 1
-        << "Conversion Completed.\n2 of 3 files failed; the console has the details.\n\n$W/list.m3u8: left out: "
+        << "Conversion Completed.\n2 of 3 files failed.\n\n$W/list.m3u8: left out: "
            "it is a playlist, which would make the encoder open the files it names\n$W/gone.wav: could not be read: "
         << QStringList{"Converted/a.mp3"};
 }
@@ -414,7 +414,7 @@ void CliTest::damagedInputs()
              qPrintable(err));
     QVERIFY2(err.contains(words + ".flac: converted to "), qPrintable(err));
     QVERIFY(QString::fromUtf8(r.out).startsWith(
-        "Conversion Completed.\n2 files were converted with problems; the console has the details.\n\n"));
+        "Conversion Completed.\n2 files were converted with problems.\n\n"));
     // Kept, for what they are worth.
     for (const char* name : {"cut.mp3", "noise.mp3"})
         QVERIFY(probeAudio(work.filePath(QStringLiteral("Converted/") + name)).ok);

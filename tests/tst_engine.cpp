@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "app/Arguments.h"
-#include "app/Settings.h"
-#include "app/Terminal.h"
+#include "cli/Arguments.h"
+#include "engine/Settings.h"
+#include "cli/Terminal.h"
 #include "engine/CommandLine.h"
 #include "engine/Batch.h"
 #include "engine/Journey.h"
@@ -535,9 +535,8 @@ struct RecordingHost : BatchHost {
         events << QStringLiteral("%1 %2").arg(j->index()).arg(what);
         mostRunning = std::max(mostRunning, int(batch->running().size()));
     }
-    std::optional<QString> batchFileStarting(qsizetype, const QString&) override { return encoder(); }
     void batchFileEnded(Journey* j) override { note(j, "ended"); }
-    void batchEncoderUnusable(const QString&) override { events << "unusable"; }
+    void batchEncoderUnusable(const EncoderTrouble&) override { events << "unusable"; }
     void batchEnded(BatchEnd end) override { ends << end; }
     void journeyPreparing(Journey* j) override { note(j, "preparing"); }
     void journeyConverting(Journey* j) override { note(j, "converting"); }

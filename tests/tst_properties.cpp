@@ -1,7 +1,7 @@
 // Random texts through every parser, checked against plain reference readings
 // written independently here. Run in the sanitizer build too, where a crash or
 // undefined behaviour on any input stops the test.
-#include "app/Settings.h"
+#include "engine/Settings.h"
 #include "engine/CommandLine.h"
 #include "engine/ProbeText.h"
 #include "engine/Progress.h"

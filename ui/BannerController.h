@@ -3,26 +3,29 @@
 #include "engine/Batch.h"
 #include "engine/InputCollection.h"
 #include "engine/Outcome.h"
+#include "engine/Presenter.h"
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
-#include "ui_MainWindow.h"
 
 #include <QIcon>
 #include <QObject>
 #include <QSet>
-#include <QUrl>
 #include <QStringList>
+#include <QUrl>
 
-#include <functional>
 #include <memory>
 
 class BatchListModel;
 class MainWindow;
 class QTimer;
 class QTreeView;
+namespace Ui {
+class MainWindow;
+}
 
 // Controller of the main window and application delegate: starts batches and
-// applies the window's views at the batch's and the journeys' events.
+// applies the window's views at the batch's and the journeys' events, with the
+// texts and the decisions of the engine's presenter.
 class BannerController : public QObject, public KVShellWrapperDelegate, public engine::BatchHost {
     Q_OBJECT
 public:
@@ -41,9 +44,8 @@ public:
     // The file picker of a click on the door, then startnow with the picked files.
     void pickAndStart();
     // Dropped paths (the system's bytes): their files are collected off the window's
-    // thread, then startnow with them. Input is refused meanwhile.
-    // askFirst: opened from the shell or a file manager; nothing is written until
-    // the person agrees.
+    // thread, then startnow with them. Input is refused meanwhile. askFirst: opened
+    // from the shell or a file manager; nothing is written until the person agrees.
     void collectAndStart(const QList<QByteArray>& dropped, bool askFirst = false);
     // The folder picker ("Select Folder"), then its files as a dropped folder's.
     void pickFolderAndStart();
@@ -74,10 +76,9 @@ public:
     std::shared_ptr<KVShellWrapper> shellWrapper() const { return shellWrapper_; }
     void setShellWrapper(const std::shared_ptr<KVShellWrapper>& wrapper);
     MainWindow* mainWindow() const { return mainWindow_; }
-    void setMainWindow(MainWindow* window) { mainWindow_ = window; }
 
     // Outlets, by their names in the window layout.
-    Ui::MainWindow& outlets() { return ui_; }
+    Ui::MainWindow& outlets();
 
     // Read-only views of the batch state, for tests and benchmarks.
     const QStringList& convertFiles() const { return convertfiles; }
@@ -89,19 +90,15 @@ public:
     int liveProgressTimers() const;
     // How many files convert at once in the batch that runs or ran last.
     int jobs() const { return batch_ ? batch_->jobs() : 1; }
-    // The most files at once the window offers: one per core.
     static int maxJobs();
     // The batch that runs or ran last; what became of each of its files.
     const engine::Batch* batch() const { return batch_.get(); }
     const engine::BatchReport& report() const;
-    // The list of the batch's files: its model and its view.
-    BatchListModel* listModel() const { return listModel_; }
-    QTreeView* listView() const { return listView_; }
+    BatchListModel* listModel() const;
+    QTreeView* listView() const;
     // The error view shows at most this much of the latest chunk: its end.
     static constexpr qsizetype kErrorViewMost = 2048;
     static inline const QString kWindowTitle = QStringLiteral("Qelvanto");
-    // The grid's rows of the hint and the settings, which the list takes during a batch.
-    static constexpr int kSettingsRows = 5;
 
     // Seams for tests: the dialogs and the runner factory.
     void setDialogs(std::unique_ptr<ModalDialogs> dialogs);
@@ -117,29 +114,24 @@ private:
     bool agreesToConvert(const engine::CollectedInputs& inputs);
     void batchStart(engine::CollectedInputs inputs);
     void createBatch(const engine::CollectedInputs& inputs);
+    engine::ConversionSettings chosenSettings() const;
     bool loaded() const { return batch_ && !batch_->ended(); }
-    void showTitle();
-    // Once a second while a batch runs: the list's rows, the time left.
+    // Once a second while a batch runs: the list's rows, the title, the time left.
     void batchTick();
-    // During a batch the list takes the band the hidden settings leave; after it,
-    // it stays in sight below the console until the next batch.
-    void placeList(bool inBand);
     void startProgressTimer();
     void stopProgressTimer();
-    void showBatchProgress();
+    void showProgress(std::optional<int> percent);
     bool chooseOutputFolder();
     void restoreSettings();
-    // Beside and under the boxes: opus's own rate, a combination the encoder refuses.
     void showChoiceNotes();
-    // A file that never reached the encoder's conversion: its console line is written.
+    // A file that never reached the encoder's conversion: its console lines are written.
     void endOfFileNotRun();
-    // Alerts and answers true when the encoder is missing or cannot run.
-    bool encoderUnusable(const QString& encoder, const QString& why = {});
+    // The runner of a conversion still running, once the one held has ended.
+    void holdAnotherRunner(const engine::Journey* ended);
 
     // What the window does at the batch's and the journeys' events.
-    std::optional<QString> batchFileStarting(qsizetype index, const QString& input) override;
     void batchFileEnded(engine::Journey* journey) override;
-    void batchEncoderUnusable(const QString& reason) override;
+    void batchEncoderUnusable(const engine::EncoderTrouble& trouble) override;
     void batchEnded(engine::BatchEnd end) override;
     void journeyPreparing(engine::Journey* journey) override;
     void journeyConverting(engine::Journey* journey) override;
@@ -171,12 +163,11 @@ private:
     void endBatch(bool alert);
     void abandonBatch();
     void completionAlert();
-    int filesLeft() const;
 
-    Ui::MainWindow ui_;
     MainWindow* mainWindow_ = nullptr;
+    Ui::MainWindow* ui_ = nullptr;
     std::unique_ptr<ModalDialogs> dialogs_;
-    RunnerFactory runnerFactory_;
+    RunnerFactory runnerFactory_ = engine::defaultRunnerFactory();
 
     QStringList convertfiles;
     qint32 TotalDuration = 0;
@@ -190,11 +181,9 @@ private:
         void operator()(QObject* o) const { o->deleteLater(); }
     };
     std::unique_ptr<engine::Batch, DeleteLater> batch_;
+    std::unique_ptr<engine::Presenter> presenter_;
     bool errorViewBeginsForeign_ = false; // the error view's text begins inside a dumped tag
     QTimer* progressTimer_ = nullptr;
-    BatchListModel* listModel_ = nullptr;
-    QTreeView* listView_ = nullptr;
-    int listGrowth_ = 0; // how much the window grew to show the list below the console
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
 };
 

@@ -4,12 +4,13 @@
 
 BatchListModel::BatchListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void BatchListModel::setBatch(const engine::Batch* batch)
+void BatchListModel::setBatch(const engine::Batch* batch, const engine::Presenter* presenter)
 {
     beginResetModel();
     if (batch_)
         disconnect(batch_, nullptr, this, nullptr);
     batch_ = batch;
+    presenter_ = presenter;
     rows_.clear();
     changed_.clear();
     if (batch) {
@@ -19,69 +20,17 @@ void BatchListModel::setBatch(const engine::Batch* batch)
     endResetModel();
 }
 
-QString BatchListModel::stateText(const engine::Batch& batch, qsizetype index)
-{
-    switch (batch.state(index)) {
-    case engine::FileState::Waiting:
-        return QStringLiteral("Waiting");
-    case engine::FileState::Examining:
-        return QStringLiteral("Examining");
-    case engine::FileState::Converting: {
-        const engine::Journey* j = batch.journey(index);
-        if (!j || j->totalDuration() <= 0)
-            return QStringLiteral("Converting");
-        return QStringLiteral("Converting %1%")
-            .arg(std::clamp<qint64>(j->position() * 100 / j->totalDuration(), 0, 100));
-    }
-    case engine::FileState::Done:
-        break;
-    }
-    const engine::FileOutcome& o = *batch.outcome(index);
-    switch (o.outcome) {
-    case engine::Outcome::Converted:
-        if (!o.problem.isEmpty())
-            return QStringLiteral("Converted with problems: %1").arg(o.problem);
-        return QStringLiteral("Converted");
-    case engine::Outcome::AlreadyConverted:
-        return QStringLiteral("Already converted");
-    case engine::Outcome::Failed:
-        return QStringLiteral("Failed: %1")
-            .arg(o.reason.isEmpty() ? QStringLiteral("result code %1").arg(o.resultCode) : o.reason);
-    case engine::Outcome::Stopped:
-        return QStringLiteral("Stopped");
-    case engine::Outcome::NotAudio:
-        return QStringLiteral("Not audio");
-    case engine::Outcome::LeftOut:
-    case engine::Outcome::Unreadable:
-        return QStringLiteral("Left out: %1").arg(o.reason);
-    }
-    return {};
-}
-
-BatchListModel::Row BatchListModel::rowFor(qsizetype index) const
-{
-    Row row{stateText(*batch_, index), {}};
-    // The output once chosen; one that did not convert is gone again.
-    if (const auto& o = batch_->outcome(index))
-        row.output = o->outcome == engine::Outcome::Converted || o->outcome == engine::Outcome::AlreadyConverted
-                       ? o->output
-                       : QString();
-    else if (const engine::Journey* j = batch_->journey(index); j && j->converting())
-        row.output = j->output();
-    return row;
-}
-
 void BatchListModel::refresh()
 {
-    if (!batch_)
+    if (!batch_ || !presenter_)
         return;
     QSet<qsizetype> rows = std::exchange(changed_, {});
     for (const engine::Journey* j : batch_->running())
         rows.insert(j->index());
     for (qsizetype index : std::as_const(rows)) {
-        Row now = rowFor(index);
+        Row now = presenter_->row(index);
         Row& shown = rows_[index];
-        if (now.state == shown.state && now.output == shown.output)
+        if (now == shown)
             continue;
         shown = std::move(now);
         emit dataChanged(this->index(int(index), State), this->index(int(index), Output));

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/Batch.h"
+#include "engine/Presenter.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>
@@ -13,7 +14,8 @@ public:
     enum Column { Name, State, Output, ColumnCount };
     explicit BatchListModel(QObject* parent = nullptr);
 
-    void setBatch(const engine::Batch* batch);
+    // The presenter says what a row shows; both outlive the model's use of them.
+    void setBatch(const engine::Batch* batch, const engine::Presenter* presenter);
     void refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -23,18 +25,12 @@ public:
 
     // The converted file of a row, if it is one.
     QString convertedOutput(int row) const;
-    // "Waiting", "Examining", "Converting 47%", "Converted", "Failed: REASON",
-    // "Stopped", "Not audio", "Left out: REASON".
-    static QString stateText(const engine::Batch& batch, qsizetype index);
 
 private:
-    struct Row {
-        QString state;
-        QString output;
-    };
-    Row rowFor(qsizetype index) const;
+    using Row = engine::Presenter::Row;
 
     QPointer<const engine::Batch> batch_;
+    const engine::Presenter* presenter_ = nullptr;
     QList<Row> rows_;
     QSet<qsizetype> changed_; // rows whose file started or ended since the last refresh
 };

@@ -7,7 +7,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusReply>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QUrl>
@@ -23,23 +22,40 @@ constexpr int kServiceTimeoutMs = 10000;
 const QString kNotifications = QStringLiteral("org.freedesktop.Notifications");
 const QString kFileManager = QStringLiteral("org.freedesktop.FileManager1");
 
-QDBusMessage askBus(const QDBusConnection& bus, const QString& method, const QVariantList& arguments)
+QDBusMessage busQuestion(const QString& method, const QVariantList& arguments)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
                                                        QStringLiteral("/org/freedesktop/DBus"),
                                                        QStringLiteral("org.freedesktop.DBus"), method);
     call.setArguments(arguments);
-    return bus.call(call, QDBus::Block, kBusTimeoutMs);
+    return call;
+}
+
+// Calls back with the reply of an asynchronous call, on the event loop; nothing waits.
+void whenAnswered(const QDBusConnection& bus, const QDBusMessage& call, int timeoutMs,
+                  std::function<void(const QDBusMessage& reply)> then)
+{
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, timeoutMs), QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [then = std::move(then)](QDBusPendingCallWatcher* w) {
+                         then(w->reply());
+                         w->deleteLater();
+                     });
 }
 
 // Someone owns the name, or the bus knows how to start its owner.
-bool serviceAvailable(const QDBusConnection& bus, const QString& name)
+void whenServiceKnown(const QDBusConnection& bus, const QString& name, std::function<void(bool)> then)
 {
-    const QDBusReply<bool> owned = askBus(bus, QStringLiteral("NameHasOwner"), {name});
-    if (owned.isValid() && owned.value())
-        return true;
-    const QDBusReply<QStringList> startable = askBus(bus, QStringLiteral("ListActivatableNames"), {});
-    return startable.isValid() && startable.value().contains(name);
+    whenAnswered(bus, busQuestion(QStringLiteral("NameHasOwner"), {name}), kBusTimeoutMs,
+                 [bus, name, then = std::move(then)](const QDBusMessage& owned) {
+                     if (owned.type() == QDBusMessage::ReplyMessage && owned.arguments().value(0).toBool())
+                         return then(true);
+                     whenAnswered(bus, busQuestion(QStringLiteral("ListActivatableNames"), {}), kBusTimeoutMs,
+                                  [name, then](const QDBusMessage& names) {
+                                      then(names.type() == QDBusMessage::ReplyMessage
+                                           && names.arguments().value(0).toStringList().contains(name));
+                                  });
+                 });
 }
 
 void openFolderOf(const QString& path)
@@ -49,28 +65,33 @@ void openFolderOf(const QString& path)
 
 } // namespace
 
-bool notifyDesktop(const QString& summary, const QString& body)
+void notifyDesktop(const QString& summary, const QString& body, std::function<void(bool)> done)
 {
-    return notifyDesktop(QDBusConnection::sessionBus(), summary, body);
+    notifyDesktop(QDBusConnection::sessionBus(), summary, body, std::move(done));
 }
 
-bool notifyDesktop(const QDBusConnection& bus, const QString& summary, const QString& body)
+void notifyDesktop(const QDBusConnection& bus, const QString& summary, const QString& body,
+                   std::function<void(bool)> done)
 {
-    if (!bus.isConnected() || !serviceAvailable(bus, kNotifications))
-        return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(kNotifications, QStringLiteral("/org/freedesktop/Notifications"),
-                                                       kNotifications, QStringLiteral("Notify"));
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(QELVANTO_APP_ID)}};
-    call.setArguments({QStringLiteral("Qelvanto"), uint(0), QStringLiteral(QELVANTO_APP_ID), summary, body,
-                       QStringList(), hints, qint32(-1)});
-    // Nothing waits for the answer; a refusal is only worth a debug line.
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kServiceTimeoutMs), QCoreApplication::instance());
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [](QDBusPendingCallWatcher* w) {
-        if (w->isError())
-            qCDebug(lcUi) << "notification refused:" << w->error().message();
-        w->deleteLater();
+    if (!done)
+        done = [](bool) {};
+    if (!bus.isConnected())
+        return done(false);
+    whenServiceKnown(bus, kNotifications, [bus, summary, body, done](bool available) {
+        if (!available)
+            return done(false);
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            kNotifications, QStringLiteral("/org/freedesktop/Notifications"), kNotifications, QStringLiteral("Notify"));
+        const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral(QELVANTO_APP_ID)}};
+        call.setArguments({QStringLiteral("Qelvanto"), uint(0), QStringLiteral(QELVANTO_APP_ID), summary, body,
+                           QStringList(), hints, qint32(-1)});
+        // Nothing waits for the answer; a refusal is only worth a debug line.
+        whenAnswered(bus, call, kServiceTimeoutMs, [](const QDBusMessage& reply) {
+            if (reply.type() == QDBusMessage::ErrorMessage)
+                qCDebug(lcUi) << "notification refused:" << reply.errorMessage();
+        });
+        done(true);
     });
-    return true;
 }
 
 void showInFileManager(const QString& path)
@@ -89,12 +110,10 @@ void showInFileManager(const QDBusConnection& bus, const QString& path)
     const QString uri = QString::fromLatin1(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
     call.setArguments({QStringList{uri}, QString()});
     // Without a file manager the bus says so at once, and the folder opens instead.
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, kServiceTimeoutMs), QCoreApplication::instance());
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [path](QDBusPendingCallWatcher* w) {
-        if (w->isError()) {
-            qCDebug(lcUi) << "no file manager on the bus:" << w->error().message();
+    whenAnswered(bus, call, kServiceTimeoutMs, [path](const QDBusMessage& reply) {
+        if (reply.type() == QDBusMessage::ErrorMessage) {
+            qCDebug(lcUi) << "no file manager on the bus:" << reply.errorMessage();
             openFolderOf(path);
         }
-        w->deleteLater();
     });
 }

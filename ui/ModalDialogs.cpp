@@ -35,9 +35,11 @@ std::optional<QStringList> WidgetDialogs::pickFiles(const QString& title)
     return dialog.selectedFiles();
 }
 
-std::optional<QUrl> WidgetDialogs::pickFolder(const QString& title)
+std::optional<QUrl> WidgetDialogs::pickFolder(const QString& title, const QString& startIn)
 {
     QFileDialog dialog(parent_, title);
+    if (!startIn.isEmpty())
+        dialog.setDirectory(startIn);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

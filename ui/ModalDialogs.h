@@ -15,8 +15,9 @@ public:
     virtual int runAlert(const QString& message, const QString& informative, const QStringList& buttons = {}) = 0;
     // Files picked in an open panel; none when cancelled.
     virtual std::optional<QStringList> pickFiles(const QString& title) = 0;
-    // One folder picked in an open panel (a file URL); none when cancelled.
-    virtual std::optional<QUrl> pickFolder(const QString& title) = 0;
+    // One folder picked in an open panel (a file URL), which opens in startIn when
+    // it is given; none when cancelled.
+    virtual std::optional<QUrl> pickFolder(const QString& title, const QString& startIn = {}) = 0;
     // One folder to convert, picked in an open panel that makes no folders; none when cancelled.
     virtual std::optional<QString> pickInputFolder(const QString& title) = 0;
 };
@@ -27,7 +28,7 @@ public:
     explicit WidgetDialogs(QWidget* parent) : parent_(parent) {}
     int runAlert(const QString& message, const QString& informative, const QStringList& buttons) override;
     std::optional<QStringList> pickFiles(const QString& title) override;
-    std::optional<QUrl> pickFolder(const QString& title) override;
+    std::optional<QUrl> pickFolder(const QString& title, const QString& startIn = {}) override;
     std::optional<QString> pickInputFolder(const QString& title) override;
 
 private:

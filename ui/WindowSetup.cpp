@@ -1,6 +1,6 @@
 #include "WindowSetup.h"
 
-#include "app/Settings.h"
+#include "engine/Settings.h"
 #include "engine/CommandLine.h"
 
 #include <QApplication>

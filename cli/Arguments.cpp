@@ -1,6 +1,6 @@
-#include "app/Arguments.h"
+#include "cli/Arguments.h"
 
-#include "app/Settings.h"
+#include "engine/Settings.h"
 #include "engine/Choices.h"
 
 #include <QCommandLineParser>
@@ -73,24 +73,6 @@ bool isUtf8(const QByteArray& bytes)
 }
 
 } // namespace
-
-SavedChoices readSavedChoices(int cores)
-{
-    SavedChoices saved;
-    if (const auto fields = settings::readSelections()) {
-        int* indexes[4] = {&saved.format, &saved.bitrate, &saved.rate, &saved.channel};
-        const qsizetype sizes[4] = {engine::kFormats.size(), engine::kBitrates.size(), engine::kRates.size(),
-                                    engine::kChannels.size()};
-        // As in the window: an index outside its list keeps the default.
-        for (size_t i = 0; i < 4; ++i)
-            if (const auto& f = (*fields)[i]; f && *f >= 0 && *f < sizes[i])
-                *indexes[i] = int(*f);
-    }
-    saved.jobs = settings::readJobs(cores);
-    saved.keepFolders = settings::readKeepFolders();
-    saved.skipExisting = settings::readSkipExisting();
-    return saved;
-}
 
 bool wantsTerminal(const QList<QByteArray>& arguments)
 {

@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/Choices.h"
+
 #include <QRect>
 #include <QString>
 
@@ -60,5 +62,24 @@ bool saveKeepFolders(bool keep); // atomically
 // "If it exists": Skip only when ifexists.dat holds exactly "skip"; else New name.
 bool readSkipExisting();
 bool saveSkipExisting(bool skip); // atomically
+
+// The most files at once: one per core.
+int maxJobs();
+
+// The choices as saved, else the first start's: each box's index within its
+// list, how many at once (1..cores), the two switches, the folder reminder.
+struct SavedChoices {
+    int format = engine::kDefaultFormat;
+    int bitrate = engine::kDefaultBitrate;
+    int rate = engine::kDefaultRate;
+    int channel = engine::kDefaultChannel;
+    int jobs = 1;
+    bool keepFolders = false;
+    bool skipExisting = false;
+    bool showFolder = true;
+};
+// echo: where the window echoes setting.dat and folder.dat as it reads them at
+// start-up; none reads without echo (and folder.dat not at all).
+SavedChoices readSavedChoices(int cores, std::FILE* echo = nullptr);
 
 } // namespace settings

@@ -1,4 +1,4 @@
-#include "app/Terminal.h"
+#include "cli/Terminal.h"
 
 #include "platform/Signals.h"
 
@@ -41,12 +41,8 @@ Terminal::~Terminal() = default;
 
 void Terminal::start()
 {
-    if (!invocation_.quiet)
-        if (const auto refused = engine::refusedCombination(
-                invocation_.settings.format, invocation_.settings.bitrate.toInt(),
-                (invocation_.settings.format == engine::kOpus ? engine::kOpusRate : invocation_.settings.rate).toInt(),
-                invocation_.settings.channelIndex + 1))
-            say(*refused);
+    if (const QString refused = engine::Presenter::refusalNote(invocation_.settings); !refused.isEmpty() && !invocation_.quiet)
+        say(refused);
     // A folder may lie on a slow or hung mount; signals are still heard meanwhile.
     engine::offThread(
         this,
@@ -72,14 +68,13 @@ void Terminal::run(const engine::CollectedInputs& inputs)
         .leftOut = inputs.leftOut,
         .jobs = invocation_.jobs,
         .settings = invocation_.settings,
-        .makeRunner =
-            [](const QStringList& arguments) {
-                return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, arguments, nullptr);
-            },
         // The window's pause after a skipped file is for the eye.
         .skipPauseMs = 0,
+        // Our standard error is for our own lines.
+        .decodeSpeaks = false,
     };
     batch_ = std::make_unique<engine::Batch>(std::move(setup), this);
+    presenter_ = std::make_unique<engine::Presenter>(*batch_, engine::Door::Terminal);
     if (live_)
         connect(batch_.get(), &engine::Batch::progressed, this, &Terminal::drawLive);
     batch_->start();
@@ -96,7 +91,7 @@ void Terminal::interrupt(int signal)
         emit finished(128 + signal);
         return;
     }
-    batch_->stop();
+    batch_->halt();
 }
 
 void Terminal::say(const QString& text)
@@ -131,44 +126,13 @@ void Terminal::drawLive()
     text += "\r\x1b[J";
     int lines = 0;
     for (const engine::Journey* j : batch_->running()) {
-        std::optional<int> percent;
-        if (j->converting() && j->totalDuration() > 0)
-            percent = int(std::min<qint64>(100, j->position() * 100 / j->totalDuration()));
+        const std::optional<int> percent = j->converting() ? engine::Presenter::filePercent(*j) : std::nullopt;
         text += progressLine(engine::lastPathComponent(j->input()), percent, timeLeft, width).toLocal8Bit() + '\n';
         ++lines;
     }
     std::fputs(text.constData(), err_);
     std::fflush(err_);
     drawn_ = lines;
-}
-
-void Terminal::sayUnusable(const QString& text)
-{
-    // Several files at once may all find it so; it is said once, also when quiet.
-    if (unusableSaid_)
-        return;
-    unusableSaid_ = true;
-    say(QStringLiteral("qelvanto: ") + text);
-}
-
-std::optional<QString> Terminal::batchFileStarting(qsizetype, const QString&)
-{
-    if (signal_)
-        return std::nullopt;
-    const QString encoder = platform::pathForResource(QStringLiteral("ffmpeg"));
-    if (encoder.isEmpty()) {
-        sayUnusable(QStringLiteral("the encoder is missing: \"ffmpeg\" was not found in %1. Reinstall Qelvanto, "
-                                   "or install the ffmpeg package.")
-                        .arg(platform::resourceSearchDirs().join(QStringLiteral(" or "))));
-        return std::nullopt;
-    }
-    if (!QFileInfo(encoder).isExecutable()) {
-        sayUnusable(QStringLiteral("the encoder \"%1\" cannot be run: it is not executable. Reinstall Qelvanto, "
-                                   "or install the ffmpeg package.")
-                        .arg(encoder));
-        return std::nullopt;
-    }
-    return encoder;
 }
 
 QStringList Terminal::journeyArguments(engine::Journey*, const QString& commandText)
@@ -179,18 +143,10 @@ QStringList Terminal::journeyArguments(engine::Journey*, const QString& commandT
 void Terminal::batchFileEnded(engine::Journey* journey)
 {
     ++ended_;
-    const engine::FileOutcome& outcome = journey->outcome();
-    if (journey->ending() == engine::Ending::EncoderUnusable)
-        return; // said once, below
     if (invocation_.quiet)
         return;
-    QString text = QStringLiteral("%1/%2 %3: %4").arg(ended_).arg(batch_->size()).arg(outcome.input, engine::describe(outcome));
-    if (!journey->removedOutput().isEmpty())
-        text += QStringLiteral("\n%1 %2: its unfinished output %3 was removed.")
-                    .arg(outcome.outcome == engine::Outcome::Stopped ? QStringLiteral("Stopped")
-                                                                     : QStringLiteral("Not converted"),
-                         outcome.input, journey->removedOutput());
-    say(text);
+    for (const QString& line : presenter_->terminalLines(*journey, ended_))
+        say(line);
 }
 
 void Terminal::journeyNote(engine::Journey*, const QString& note)
@@ -199,26 +155,10 @@ void Terminal::journeyNote(engine::Journey*, const QString& note)
     say(QStringLiteral("qelvanto: ") + note);
 }
 
-void Terminal::batchEncoderUnusable(const QString& reason)
+void Terminal::batchEncoderUnusable(const engine::EncoderTrouble& trouble)
 {
-    sayUnusable(QStringLiteral("the encoder \"%1\" cannot be run: %2. Reinstall Qelvanto, or install the "
-                               "ffmpeg package.")
-                    .arg(platform::pathForResource(QStringLiteral("ffmpeg")), reason));
-}
-
-int Terminal::exitStatus() const
-{
-    if (signal_)
-        return 128 + signal_;
-    for (qsizetype i = 0; i < batch_->size(); ++i) {
-        const auto& o = batch_->outcome(i);
-        if (!o
-            || (o->outcome != engine::Outcome::Converted && o->outcome != engine::Outcome::NotAudio
-                && o->outcome != engine::Outcome::AlreadyConverted)
-            || !o->problem.isEmpty())
-            return 1;
-    }
-    return 0;
+    // Said also when quiet.
+    say(engine::Presenter::encoderLine(trouble));
 }
 
 void Terminal::batchEnded(engine::BatchEnd end)
@@ -227,23 +167,17 @@ void Terminal::batchEnded(engine::BatchEnd end)
     over_ = true;
     // The encoder cannot run (said above): there is nothing to sum up, as in the window.
     if (end != engine::BatchEnd::Abandoned || signal_) {
-        QString text = batch_->report().alertText(batch_->size());
-        qsizetype unstarted = 0;
-        for (qsizetype i = 0; i < batch_->size(); ++i)
-            unstarted += batch_->outcome(i) ? 0 : 1;
-        if (unstarted > 0)
-            text += QStringLiteral("\n%1 of %2 files were not started.").arg(unstarted).arg(batch_->size());
-        std::fputs(text.toLocal8Bit().append('\n').constData(), out_);
+        std::fputs(presenter_->summary().toLocal8Bit().append('\n').constData(), out_);
         std::fflush(out_);
     }
-    emit finished(exitStatus());
+    emit finished(presenter_->exitStatus(signal_));
 }
 
 
 int runWithoutWindow(const QList<QByteArray>& arguments)
 {
-    const int cores = std::max(1, QThread::idealThreadCount());
-    const Invocation invocation = parseArguments(arguments, readSavedChoices(cores), cores, workingDirectory());
+    const int cores = settings::maxJobs();
+    const Invocation invocation = parseArguments(arguments, settings::readSavedChoices(cores), cores, workingDirectory());
     switch (invocation.mode) {
     case Invocation::Mode::Help:
     case Invocation::Mode::Version:

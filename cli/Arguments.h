@@ -1,6 +1,7 @@
 #pragma once
 #include "engine/Choices.h"
 #include "engine/CommandLine.h"
+#include "engine/Settings.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,18 +12,7 @@ namespace cli {
 // A usage error ends the program with this status, before anything is converted.
 inline constexpr int kUsageStatus = 2;
 
-// The window's choices as it saved them, else its first-start defaults.
-struct SavedChoices {
-    int format = engine::kDefaultFormat;
-    int bitrate = engine::kDefaultBitrate;
-    int rate = engine::kDefaultRate;
-    int channel = engine::kDefaultChannel;
-    int jobs = 1;
-    bool keepFolders = false;
-    bool skipExisting = false;
-};
-// Reads the settings folder; echoes nothing and writes nothing.
-SavedChoices readSavedChoices(int cores);
+using settings::SavedChoices;
 
 struct Invocation {
     enum class Mode { Window, Convert, Help, Version, UsageError };

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "engine/Settings.h"
 
 #include "engine/TimeString.h"
 #include "platform/FileSystem.h"
@@ -9,6 +9,9 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QThread>
+
+#include <algorithm>
 
 namespace settings {
 
@@ -163,10 +166,6 @@ bool writeFolderReminderOff()
     return platform::writeFileNoFollow(folderFilePath(), QByteArrayLiteral("NO"));
 }
 
-} // namespace settings
-
-namespace settings {
-
 bool readSkipExisting()
 {
     return platform::readSmallRegularFile(ifExistsFilePath(), kMostFileBytes) == QByteArray("skip");
@@ -176,6 +175,38 @@ bool saveSkipExisting(bool skip)
 {
     QDir().mkpath(settingsFolder());
     return platform::replaceFileAtomically(ifExistsFilePath(), skip ? "skip" : "rename");
+}
+
+int maxJobs()
+{
+    return std::max(1, QThread::idealThreadCount());
+}
+
+SavedChoices readSavedChoices(int cores, std::FILE* echo)
+{
+    SavedChoices saved;
+    std::optional<std::array<std::optional<qint64>, 4>> fields;
+    if (echo) {
+        if (auto text = echoAndRead(settingFilePath(), echo))
+            fields = parseSelections(*text);
+        if (auto text = echoAndRead(folderFilePath(), echo))
+            saved.showFolder = showFolderFromText(*text);
+    } else {
+        fields = readSelections();
+    }
+    if (fields) {
+        int* indexes[4] = {&saved.format, &saved.bitrate, &saved.rate, &saved.channel};
+        const qsizetype sizes[4] = {engine::kFormats.size(), engine::kBitrates.size(), engine::kRates.size(),
+                                    engine::kChannels.size()};
+        // An index outside its list would leave a box without a choice: the default stays.
+        for (size_t i = 0; i < 4; ++i)
+            if (const auto& f = (*fields)[i]; f && *f >= 0 && *f < sizes[i])
+                *indexes[i] = int(*f);
+    }
+    saved.jobs = readJobs(cores);
+    saved.keepFolders = readKeepFolders();
+    saved.skipExisting = readSkipExisting();
+    return saved;
 }
 
 } // namespace settings

@@ -1,7 +1,8 @@
 #pragma once
-#include "app/Arguments.h"
+#include "cli/Arguments.h"
 #include "engine/Batch.h"
 #include "engine/InputCollection.h"
+#include "engine/Presenter.h"
 
 #include <QObject>
 
@@ -37,12 +38,8 @@ private:
     void say(const QString& text); // to err, above the progress lines
     void drawLive();
     void eraseLive();
-    void sayUnusable(const QString& text);
-    int exitStatus() const;
-
-    std::optional<QString> batchFileStarting(qsizetype index, const QString& input) override;
     void batchFileEnded(engine::Journey* journey) override;
-    void batchEncoderUnusable(const QString& reason) override;
+    void batchEncoderUnusable(const engine::EncoderTrouble& trouble) override;
     void batchEnded(engine::BatchEnd end) override;
     void journeyPreparing(engine::Journey*) override { drawLive(); }
     void journeyConverting(engine::Journey*) override { drawLive(); }
@@ -60,10 +57,10 @@ private:
     std::FILE* err_;
     bool live_;
     std::unique_ptr<engine::Batch> batch_;
+    std::unique_ptr<engine::Presenter> presenter_;
     int drawn_ = 0;        // progress lines on the screen below the last said line
     qsizetype ended_ = 0;  // files ended so far
     int signal_ = 0;       // the signal that interrupted the batch
-    bool unusableSaid_ = false;
     bool over_ = false;
 };
 
