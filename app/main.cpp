@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
     }
     QApplication::setApplicationName(QStringLiteral("Qelvanto"));
     QApplication::setDesktopFileName(QStringLiteral(QELVANTO_APP_ID));
-    QApplication::setWindowIcon(BannerController::applicationIcon());
+    QApplication::setWindowIcon(applicationIcon());
     BannerController controller;
     restoreWindowPlacement(controller.mainWindow());
     controller.mainWindow()->show();

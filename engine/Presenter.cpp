@@ -213,6 +213,16 @@ QString Presenter::opusNote(const ConversionSettings& s)
                              : QString();
 }
 
+QString Presenter::openQuestion(qsizetype n, const ConversionSettings& s)
+{
+    const QString what = n == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(n);
+    const QString where = s.outputChoice == kOriginalFolder ? QStringLiteral("into Converted/ beside each file")
+                                                            : QStringLiteral("into a folder you choose next");
+    const bool lossless = s.format == QLatin1String("flac") || s.format == QLatin1String("wav") || s.format == QLatin1String("aiff");
+    const QString how = lossless ? s.format : QStringLiteral("%1, %2 kbit/s").arg(s.format, s.bitrate);
+    return QStringLiteral("Convert %1 to %2, %3?").arg(what, how, where);
+}
+
 QString Presenter::refusalNote(const ConversionSettings& s)
 {
     return refusedCombination(s.format, s.bitrate.toInt(), (s.format == kOpus ? kOpusRate : s.rate).toInt(),

@@ -63,6 +63,9 @@ public:
     static QString encoderLine(const EncoderTrouble& trouble);
     // Beside and under the boxes: opus's own rate, a combination the encoder refuses.
     static QString opusNote(const ConversionSettings& settings);
+    // What the window asks before it converts files it was opened with:
+    // "Convert 3 files to mp3, 192 kbit/s, into Converted/ beside each file?"
+    static QString openQuestion(qsizetype files, const ConversionSettings& settings);
     static QString refusalNote(const ConversionSettings& settings);
 
 private:

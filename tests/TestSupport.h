@@ -17,6 +17,14 @@
 #include <unistd.h>
 #include <functional>
 
+// Every suite calls this in init(): a warning from Qt or from us is a fault of the
+// program (a Qt object made for the wrong thread, a timer stopped from another,
+// a notifier left on a closed descriptor), and fails the test that caused it.
+inline void failOnEveryWarning()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+}
+
 struct RecordingDelegate : KVShellWrapperDelegate {
     QStringList events; // "started", "out", "err", "finished"
     QByteArray out, err;

@@ -28,6 +28,8 @@ private slots:
     void init();
     void cleanup();
     void threeFilesSecondSkipped();
+    void listTakesTheBand_data();
+    void listTakesTheBand();
     void durationNotAvailableUsesTemporaryWav();
     void stopDuringSecondOfThree();
     void launchExceptionOnLastFileShowsNoAlert();
@@ -70,6 +72,7 @@ void BatchTest::initTestCase()
 
 void BatchTest::init()
 {
+    failOnEveryWarning();
     // Every test starts as a first start: the folder reminder on, nothing saved.
     QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Qelvanto").removeRecursively();
     openWindow();
@@ -89,12 +92,8 @@ void BatchTest::threeFilesSecondSkipped()
     ui.cmbChannel->setCurrentIndex(0);
     QStringList statuses;
     QList<quint64> finished;
-    // The output folder field and the button row stay where they are in every view.
-    QSet<std::pair<int, int>> fixedPlaces;
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] {
-        for (QWidget* w : {static_cast<QWidget*>(ui.txtOutputPath), static_cast<QWidget*>(ui.runButton)})
-            fixedPlaces.insert({w->mapTo(c->mainWindow(), QPoint()).y(), w->height()});
         if (statuses.isEmpty() || statuses.last() != ui.lblpb->text())
             statuses << ui.lblpb->text();
         if (finished.isEmpty() || finished.last() != c->finishedFileCount())
@@ -115,7 +114,6 @@ void BatchTest::threeFilesSecondSkipped()
         QCOMPARE(info.channels, 1);
     }
     QVERIFY(!QFile::exists(path("Converted/notes.ogg")));
-    QCOMPARE(fixedPlaces.size(), 2);
     QVERIFY(statuses.contains("Converting - 2 File(s) Left"));
     QVERIFY(statuses.contains("Converting - 0 File(s) Left"));
     QVERIFY(!statuses.contains("Converting - 1 File(s) Left")); // the text file never converts
@@ -131,6 +129,56 @@ void BatchTest::threeFilesSecondSkipped()
     const QString console = ui.textOutlet->toPlainText();
     QCOMPARE(console.count("command finished. Result code: 0"), 2);
     QVERIFY(console.contains("launched: " + platform::pathForResource("ffmpeg")));
+}
+
+void BatchTest::listTakesTheBand_data()
+{
+    QTest::addColumn<QSize>("size"); // empty: the first start's
+    QTest::newRow("first start") << QSize();
+    QTest::newRow("larger") << QSize(700, 650); // the screen still has room for the list below
+}
+
+void BatchTest::listTakesTheBand()
+{
+    QFETCH(QSize, size);
+    auto& ui = c->outlets();
+    if (size.isValid())
+        c->mainWindow()->resize(size);
+    QTRY_VERIFY(c->mainWindow()->isVisible());
+    // Every control outside the settings' band, where it stands in the window.
+    const QList<QWidget*> outside{ui.imgView, ui.txtOutputPath, ui.lblWeb, ui.runButton, ui.textOutlet, ui.errorOutlet};
+    const auto places = [&] {
+        QList<QRect> rects;
+        for (QWidget* w : outside)
+            rects << QRect(w->mapTo(c->mainWindow(), QPoint()), w->size());
+        return rects;
+    };
+    QCoreApplication::sendPostedEvents();
+    const QList<QRect> idle = places();
+    QVERIFY(makeTone(path("band.wav"), 4.0, 2));
+    c->startnow({path("band.wav"), path("a.wav")});
+    QSet<QList<QRect>> during;
+    bool inBand = true;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        if (!c->busy() || !c->listView()->isVisible())
+            return;
+        during.insert(places());
+        inBand = inBand && c->listView()->geometry().bottom() < ui.txtOutputPath->geometry().top()
+              && c->listView()->geometry().top() >= ui.imgView->geometry().bottom();
+    });
+    sampler.start(5);
+    QVERIFY(waitForAlerts(1));
+    sampler.stop();
+    // To the pixel: the list took the band, and nothing else moved for it.
+    QCOMPARE(during.size(), 1);
+    QCOMPARE(*during.cbegin(), idle);
+    QVERIFY(inBand);
+    // After it, the list below the console: what is above it stays, the window grew.
+    QCoreApplication::sendPostedEvents();
+    const QList<QRect> after = places();
+    QCOMPARE(after.mid(0, 5), idle.mid(0, 5));
+    QVERIFY(c->listView()->y() > ui.textOutlet->y());
 }
 
 void BatchTest::durationNotAvailableUsesTemporaryWav()
@@ -597,10 +645,12 @@ void BatchTest::outputFolderChoice()
     QFile dat(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Qelvanto/folder.dat");
     QVERIFY(dat.open(QIODevice::ReadOnly));
     QCOMPARE(dat.readAll(), QByteArray("NO"));
-    // No reminder any more; a cancelled panel abandons the start.
+    // No reminder any more; a cancelled panel abandons the start. The panel opens
+    // where the last folder was chosen.
     c->startnow({path("c.flac")});
     QCOMPARE(dialogs->alerts.size(), 3);
     QCOMPARE(dialogs->panelTitles.size(), 3);
+    QCOMPARE(dialogs->panelStarts, (QStringList{QString(), QString(), folder + "/"}));
 }
 
 void BatchTest::reminderOffWhenFolderDatCannotBeWritten()

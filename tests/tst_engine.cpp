@@ -12,6 +12,9 @@
 #include "engine/InputCollection.h"
 #include "engine/ResultFile.h"
 
+#include "engine/Presenter.h"
+
+#include <csignal>
 #include <sys/resource.h>
 
 #include <QRandomGenerator>
@@ -40,6 +43,7 @@ QByteArray readWhole(const QString& path)
 class EngineTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnEveryWarning(); }
     void timeStrings_data();
     void timeStrings();
     void timeStringsThatFail();
@@ -57,6 +61,7 @@ private slots:
     void ownLinesAcrossChunks();
     void conversionEnd_data();
     void conversionEnd();
+    void presenterSaysOnce();
     void wholeBatchWithCoreOnly_data();
     void wholeBatchWithCoreOnly();
     void endJudgement_data();
@@ -535,7 +540,15 @@ struct RecordingHost : BatchHost {
         events << QStringLiteral("%1 %2").arg(j->index()).arg(what);
         mostRunning = std::max(mostRunning, int(batch->running().size()));
     }
-    void batchFileEnded(Journey* j) override { note(j, "ended"); }
+    void batchFileEnded(Journey* j) override
+    {
+        note(j, "ended");
+        if (presenter)
+            said[j->index()] = presenter->endNotes(*j) + presenter->terminalLines(*j, ++endedSoFar);
+    }
+    const Presenter* presenter = nullptr;
+    QMap<qsizetype, QStringList> said; // what the doors are given to say of each file as it ends
+    qsizetype endedSoFar = 0;
     void batchEncoderUnusable(const EncoderTrouble&) override { events << "unusable"; }
     void batchEnded(BatchEnd end) override { ends << end; }
     void journeyPreparing(Journey* j) override { note(j, "preparing"); }
@@ -603,6 +616,47 @@ void EngineTest::wholeBatchWithCoreOnly()
     QCOMPARE(QDir(d.filePath("Converted")).entryList(QDir::Files).size(), 2);
     QTest::qWait(50);
     QCOMPARE(host.ends.size(), 1); // exactly one end
+}
+
+void EngineTest::presenterSaysOnce()
+{
+    // What both doors show, decided once: rows, lines, summaries, verdicts.
+    QTemporaryDir d;
+    QVERIFY(makeTone(d.filePath("a.wav")));
+    QVERIFY(makeTone(d.filePath("there.wav")));
+    QVERIFY(writeWhole(d.filePath("notes.txt"), "words\n"));
+    QVERIFY(writeWhole(d.filePath("Converted/there.mp3"), "an earlier result"));
+    const QStringList files{d.filePath("a.wav"), d.filePath("notes.txt"), d.filePath("gone.wav"), d.filePath("there.wav")};
+    RecordingHost host;
+    Batch batch({.files = files, .settings = {"mp3", "192", "44100", 1, kOriginalFolder, {}, false, true}, .skipPauseMs = 1},
+                &host);
+    const Presenter window(batch, Door::Window), terminal(batch, Door::Terminal);
+    host.batch = &batch;
+    host.presenter = &terminal;
+    batch.start();
+    QTRY_COMPARE_WITH_TIMEOUT(host.ends.size(), 1, 60000);
+    const QString a = d.filePath("a.wav"), gone = d.filePath("gone.wav"), there = d.filePath("there.wav");
+    const QString result = d.filePath("Converted/a.mp3"), earlier = d.filePath("Converted/there.mp3");
+    const QList<Presenter::Row> rows{{"Converted", result}, {"Not audio", {}},
+                                     {"Left out: No such file or directory", {}}, {"Already converted", earlier}};
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QCOMPARE(window.row(i), rows[i]);
+    QCOMPARE(host.said[0], QStringList{"1/4 " + a + ": converted to " + result});
+    QCOMPARE(host.said[1], QStringList{"2/4 " + d.filePath("notes.txt") + ": not audio, skipped"});
+    QCOMPARE(host.said[2], QStringList({"Left out " + gone + ": it cannot be read (No such file or directory).",
+                                        "3/4 " + gone + ": could not be read: No such file or directory"}));
+    QCOMPARE(host.said[3], QStringList({"Already converted " + there + ": " + earlier + " is there.",
+                                        "4/4 " + there + ": already converted as " + earlier + ", left as it is"}));
+    const QString counts = "Conversion Completed.\n1 of 4 files failed%1\n1 file was not audio and was skipped.\n"
+                           "1 file was already converted and was left as it is.\n\n"
+                         + gone + ": could not be read: No such file or directory";
+    QCOMPARE(window.summary(), counts.arg("; the console has the details."));
+    QCOMPARE(terminal.summary(), counts.arg("."));
+    QCOMPARE(window.notification(), std::make_pair(QStringLiteral("Qelvanto: 1 of 4 files converted"),
+                                                   window.summary().section("\n\n", 0, 0)));
+    QCOMPARE(terminal.exitStatus(0), 1);
+    QCOMPARE(terminal.exitStatus(SIGTERM), 143);
+    QCOMPARE(window.title(), QString()); // nothing runs
 }
 
 void EngineTest::endJudgement_data()

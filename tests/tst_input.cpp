@@ -73,6 +73,7 @@ class InputTest : public QObject {
     QByteArray runProgram(const QString& home);
 
 private slots:
+    void init() { failOnEveryWarning(); }
     void initTestCase();
     void collectsFilesAndFolders();
     void dropEventsStartBatches();

@@ -8,6 +8,7 @@
 #include "engine/TimeString.h"
 #include "platform/TextCodec.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <optional>
@@ -155,6 +156,7 @@ class PropertyTest : public QObject {
     quint64 seed = 0;
 
 private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
     void initTestCase()
     {
         // A fixed seed by default; QELVANTO_SEED explores others.

@@ -93,6 +93,8 @@ private slots:
     void windowNeverWaits();
     void stopOnChildIgnoringTerm();
     void closedWhileConverting();
+    void screenReaderHearsTheTick_data();
+    void screenReaderHearsTheTick();
 };
 
 void RobustTest::initTestCase()
@@ -103,6 +105,7 @@ void RobustTest::initTestCase()
 
 void RobustTest::init()
 {
+    failOnEveryWarning();
     openWindow();
 }
 
@@ -439,12 +442,43 @@ void RobustTest::closedWhileConverting()
     c->startnow({path("long.wav")});
     QVERIFY(QTest::qWaitFor([&] { return unfinishedSize(path("Converted"), "long.mp3") > 0; }, 30000));
     QCOMPARE(childProcesses().size(), 1);
+    bool ended = false;
+    c->quit = [&] { ended = true; };
     c->mainWindow()->close();
     QVERIFY(QTest::qWaitFor([&] { return !c->busy(); }, 10000));
     QVERIFY(QTest::qWaitFor([&] { return childProcesses().isEmpty(); }, 5000));
     QVERIFY(QTest::qWaitFor([&] { return allEntries(path("Converted")).isEmpty(); }, 5000));
+    QVERIFY(ended);
     QCOMPARE(dialogs->alerts.size(), 0); // no completion alert for a program that ends
     QGuiApplication::setQuitOnLastWindowClosed(true);
+}
+
+void RobustTest::screenReaderHearsTheTick_data()
+{
+    QTest::addColumn<bool>("listening");
+    QTest::newRow("no screen reader") << false;
+    QTest::newRow("a screen reader") << true;
+}
+
+void RobustTest::screenReaderHearsTheTick()
+{
+    // Every change of the console is announced to a screen reader: while files
+    // convert, they come at the tick in one step, not one per file.
+    QFETCH(bool, listening);
+    c->setScreenReaderActive(listening);
+    QStringList gone;
+    for (int i = 0; i < 40; ++i)
+        gone << path(QStringLiteral("gone %1.wav").arg(i));
+    c->outlets().cmbJobs->setCurrentIndex(1);
+    int changes = 0;
+    QObject::connect(c->outlets().textOutlet->document(), &QTextDocument::contentsChange, [&] { ++changes; });
+    c->startnow(gone);
+    QVERIFY(waitForAlerts(1));
+    QCOMPARE(c->outlets().textOutlet->toPlainText().count("Left out "), 40);
+    if (listening)
+        QVERIFY2(changes <= 3, qPrintable(QString::number(changes)));
+    else
+        QVERIFY2(changes >= 40, qPrintable(QString::number(changes)));
 }
 
 QTEST_MAIN(RobustTest)

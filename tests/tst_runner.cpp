@@ -73,6 +73,7 @@ QByteArray pattern(qint64 n, int stream)
 class RunnerTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { failOnEveryWarning(); }
     void reportsChunksInOrderAndOneEnd_data();
     void reportsChunksInOrderAndOneEnd();
     void stopEndsTheChildWithItsSignal();

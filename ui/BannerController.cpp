@@ -12,6 +12,7 @@
 #include "platform/Log.h"
 #include "ui_MainWindow.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -25,25 +26,6 @@
 #include <QTreeView>
 
 BannerController* sharedBannerController = nullptr;
-
-// The project has no web site; its documentation page is the README, installed
-// beside the program or, in a build folder, the source tree's own.
-const QString BannerController::kWebPage = QStringLiteral(QELVANTO_INSTALL_DOC_PAGE);
-
-QUrl BannerController::webPageUrl()
-{
-    const QString installed =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../") + kWebPage);
-    return QUrl::fromLocalFile(QFileInfo::exists(installed) ? installed : QStringLiteral(QELVANTO_SOURCE_DOC_PAGE));
-}
-
-QIcon BannerController::applicationIcon()
-{
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/qelvanto-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
 
 BannerController::BannerController() : mainWindow_(new MainWindow), ui_(&mainWindow_->ui())
 {
@@ -133,22 +115,14 @@ void BannerController::applicationDidFinishLaunching()
 void BannerController::restoreSettings()
 {
     const settings::SavedChoices saved = settings::readSavedChoices(maxJobs(), stdout);
-    ui_->cmbFormat->setCurrentIndex(saved.format);
-    ui_->cmbbr->setCurrentIndex(saved.bitrate);
-    ui_->cmbRate->setCurrentIndex(saved.rate);
-    ui_->cmbChannel->setCurrentIndex(saved.channel);
     showFolder = saved.showFolder;
-    ui_->cmbJobs->setCurrentIndex(saved.jobs - 1);
-    ui_->chkKeepFolders->setChecked(saved.keepFolders);
-    ui_->cmbExisting->setCurrentIndex(saved.skipExisting ? 1 : 0);
+    applyChoices(*ui_, saved);
     showChoiceNotes();
 }
 
 engine::ConversionSettings BannerController::chosenSettings() const
 {
-    return {ui_->cmbFormat->currentText(),      ui_->cmbbr->currentText(),       ui_->cmbRate->currentText(),
-            ui_->cmbChannel->currentIndex(),    ui_->cmbOutput->currentText(),   ui_->txtOutputPath->text(),
-            ui_->chkKeepFolders->isChecked(),   ui_->cmbExisting->currentIndex() == 1};
+    return choicesOf(*ui_);
 }
 
 void BannerController::showChoiceNotes()
@@ -160,11 +134,7 @@ void BannerController::showChoiceNotes()
 
 bool BannerController::applicationShouldTerminateAfterLastWindowClosed()
 {
-    settings::saveSelections(settings::formatSelections(ui_->cmbFormat->currentIndex(), ui_->cmbbr->currentIndex(),
-                                                        ui_->cmbRate->currentIndex(), ui_->cmbChannel->currentIndex()));
-    settings::saveJobs(std::max(1, ui_->cmbJobs->currentIndex() + 1));
-    settings::saveKeepFolders(ui_->chkKeepFolders->isChecked());
-    settings::saveSkipExisting(ui_->cmbExisting->currentIndex() == 1);
+    saveChoices(*ui_);
     return true;
 }
 
@@ -178,7 +148,7 @@ void BannerController::endWithTheWindow()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     batch_->abort();
     // Should a call on a hung mount never return, the program still ends.
-    QTimer::singleShot(kMostClosingMs, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(kMostClosingMs, this, [this] { quit(); });
 }
 
 // ---- batch start -----------------------------------------------------------
@@ -221,15 +191,7 @@ void BannerController::collectAndStart(const QList<QByteArray>& dropped, bool as
 
 bool BannerController::agreesToConvert(const engine::CollectedInputs& inputs)
 {
-    const qsizetype n = inputs.paths.size();
-    const QString what = n == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(n);
-    const QString where = ui_->cmbOutput->currentText() == engine::kOriginalFolder
-                            ? QStringLiteral("into Converted/ beside each file")
-                            : QStringLiteral("into a folder you choose next");
-    const QString format = ui_->cmbFormat->currentText();
-    const bool lossless = format == QLatin1String("flac") || format == QLatin1String("wav") || format == QLatin1String("aiff");
-    const QString how = lossless ? format : QStringLiteral("%1, %2 kbit/s").arg(format, ui_->cmbbr->currentText());
-    const QString question = QStringLiteral("Convert %1 to %2, %3?").arg(what, how, where);
+    const QString question = engine::Presenter::openQuestion(inputs.paths.size(), chosenSettings());
     qCDebug(lcUi).noquote() << "Asking:" << question;
     return dialogs_->runAlert(QStringLiteral("Convert these files?"), question,
                               {QStringLiteral("Convert"), QStringLiteral("Cancel")})
@@ -330,9 +292,15 @@ const engine::BatchReport& BannerController::report() const
 
 // ---- the batch's and the journeys' events -----------------------------------
 
+bool BannerController::announcesAtTheTick() const
+{
+    return screenReader_.value_or(QAccessible::isActive());
+}
+
 void BannerController::batchTick()
 {
     // Everything that changes while files convert is applied here, in one step.
+    flushConsole();
     listModel()->refresh();
     for (const engine::Journey* j : batch_->running()) {
         listView()->scrollTo(listModel()->index(int(j->index()), 0)); // the file in work stays in sight
@@ -354,8 +322,9 @@ void BannerController::batchTick()
 void BannerController::journeyPreparing(engine::Journey*)
 {
     consoleFontReset();
-    if (const QString title = presenter_->title(); !title.isEmpty())
-        mainWindow_->setWindowTitle(title);
+    if (!announcesAtTheTick())
+        if (const QString title = presenter_->title(); !title.isEmpty())
+            mainWindow_->setWindowTitle(title);
     // While another file converts, its view stays.
     if (!batch_->anyConverting())
         preparingView();
@@ -369,6 +338,8 @@ void BannerController::journeyConverting(engine::Journey* journey)
         another = another || (j != journey && j->converting());
     if (!another)
         convertingView();
+    if (another && announcesAtTheTick())
+        return; // the tick says it
     ui_->lblpb->setText(presenter_->convertingLine());
     showProgress(presenter_->barPercentAtStart());
 }
@@ -475,6 +446,7 @@ void BannerController::batchEncoderUnusable(const engine::EncoderTrouble& troubl
 {
     // Not from inside the batch's steps: the alert runs an event loop of its own.
     QTimer::singleShot(0, this, [this, alert = engine::Presenter::encoderAlert(trouble)] {
+        flushConsole();
         if (!closing_)
             dialogs_->runAlert(alert.title, alert.text);
     });
@@ -482,10 +454,9 @@ void BannerController::batchEncoderUnusable(const engine::EncoderTrouble& troubl
 
 void BannerController::batchEnded(engine::BatchEnd end)
 {
-    if (closing_) {
-        QCoreApplication::exit(0);
-        return;
-    }
+    flushConsole();
+    if (closing_)
+        return quit();
     listModel()->refresh();
     stopProgressTimer();
     ui_->lblTimeLeft->hide();
@@ -617,6 +588,24 @@ void BannerController::timerFired(QTimer* timer)
 // ---- console and views -------------------------------------------------------
 
 void BannerController::write(const QString& text)
+{
+    // A screen reader hears every change: while files convert, the console's
+    // lines come at the tick, in one step.
+    if (loaded() && announcesAtTheTick()) {
+        pendingConsole_ += text;
+        return;
+    }
+    flushConsole();
+    insertIntoConsole(text);
+}
+
+void BannerController::flushConsole()
+{
+    if (!pendingConsole_.isEmpty())
+        insertIntoConsole(std::exchange(pendingConsole_, QString()));
+}
+
+void BannerController::insertIntoConsole(const QString& text)
 {
     QTextCursor cursor(ui_->textOutlet->document());
     cursor.movePosition(QTextCursor::End);

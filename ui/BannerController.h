@@ -7,12 +7,14 @@
 #include "runner/KVShellWrapper.h"
 #include "runner/KVShellWrapperDelegate.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QObject>
 #include <QSet>
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class BatchListModel;
@@ -59,6 +61,8 @@ public:
     // once, its unfinished files removed, and then the program ends.
     void endWithTheWindow();
     bool busy() const { return loaded(); }
+    // How the program ends once the window is closed (a seam for tests).
+    std::function<void()> quit = [] { QCoreApplication::exit(0); };
     static constexpr int kMostClosingMs = 10000;
 
     // Runner delegate.
@@ -100,14 +104,13 @@ public:
     static constexpr qsizetype kErrorViewMost = 2048;
     static inline const QString kWindowTitle = QStringLiteral("Qelvanto");
 
-    // Seams for tests: the dialogs and the runner factory.
+    // Seams for tests: the dialogs, the runner factory, and whether a screen
+    // reader listens (none: ask the platform).
+    void setScreenReaderActive(std::optional<bool> active) { screenReader_ = active; }
     void setDialogs(std::unique_ptr<ModalDialogs> dialogs);
     using RunnerFactory = engine::RunnerFactory;
     void setRunnerFactory(RunnerFactory factory) { runnerFactory_ = std::move(factory); }
 
-    static const QString kWebPage; // relative to the install prefix
-    static QUrl webPageUrl();
-    static QIcon applicationIcon();
 
 private:
     void startCollected(engine::CollectedInputs inputs);
@@ -124,6 +127,10 @@ private:
     bool chooseOutputFolder();
     void restoreSettings();
     void showChoiceNotes();
+    // A screen reader listens: what changes while files convert is applied at the tick.
+    bool announcesAtTheTick() const;
+    void flushConsole();
+    void insertIntoConsole(const QString& text);
     // A file that never reached the encoder's conversion: its console lines are written.
     void endOfFileNotRun();
     // The runner of a conversion still running, once the one held has ended.
@@ -182,6 +189,8 @@ private:
     };
     std::unique_ptr<engine::Batch, DeleteLater> batch_;
     std::unique_ptr<engine::Presenter> presenter_;
+    std::optional<bool> screenReader_;
+    QString pendingConsole_; // console text for the next tick
     bool errorViewBeginsForeign_ = false; // the error view's text begins inside a dumped tag
     QTimer* progressTimer_ = nullptr;
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;

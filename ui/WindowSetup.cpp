@@ -1,5 +1,11 @@
 #include "WindowSetup.h"
 
+#include "ui_MainWindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 #include "engine/Settings.h"
 #include "engine/CommandLine.h"
 
@@ -131,4 +137,47 @@ void saveWindowPlacement(const QWidget* window)
     if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))
         return;
     settings::saveWindowRect(QRect(window->pos(), window->size()));
+}
+
+void applyChoices(Ui::MainWindow& ui, const settings::SavedChoices& saved)
+{
+    ui.cmbFormat->setCurrentIndex(saved.format);
+    ui.cmbbr->setCurrentIndex(saved.bitrate);
+    ui.cmbRate->setCurrentIndex(saved.rate);
+    ui.cmbChannel->setCurrentIndex(saved.channel);
+    ui.cmbJobs->setCurrentIndex(saved.jobs - 1);
+    ui.chkKeepFolders->setChecked(saved.keepFolders);
+    ui.cmbExisting->setCurrentIndex(saved.skipExisting ? 1 : 0);
+}
+
+engine::ConversionSettings choicesOf(const Ui::MainWindow& ui)
+{
+    return {ui.cmbFormat->currentText(),    ui.cmbbr->currentText(),     ui.cmbRate->currentText(),
+            ui.cmbChannel->currentIndex(),  ui.cmbOutput->currentText(), ui.txtOutputPath->text(),
+            ui.chkKeepFolders->isChecked(), ui.cmbExisting->currentIndex() == 1};
+}
+
+void saveChoices(const Ui::MainWindow& ui)
+{
+    settings::saveSelections(settings::formatSelections(ui.cmbFormat->currentIndex(), ui.cmbbr->currentIndex(),
+                                                        ui.cmbRate->currentIndex(), ui.cmbChannel->currentIndex()));
+    settings::saveJobs(std::max(1, ui.cmbJobs->currentIndex() + 1));
+    settings::saveKeepFolders(ui.chkKeepFolders->isChecked());
+    settings::saveSkipExisting(ui.cmbExisting->currentIndex() == 1);
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/qelvanto-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+// The project has no web site; its documentation page is the README.
+QUrl webPageUrl()
+{
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../")
+                                              + QStringLiteral(QELVANTO_INSTALL_DOC_PAGE));
+    return QUrl::fromLocalFile(QFileInfo::exists(installed) ? installed : QStringLiteral(QELVANTO_SOURCE_DOC_PAGE));
 }

@@ -4,7 +4,16 @@
 
 #include <optional>
 
+#include "engine/CommandLine.h"
+#include "engine/Settings.h"
+
+#include <QIcon>
+#include <QUrl>
+
 class QComboBox;
+namespace Ui {
+class MainWindow;
+}
 class QLineEdit;
 class QWidget;
 
@@ -23,6 +32,18 @@ void keepPlaceholdersReadable(QWidget* window);
 
 // The output field's hint tells what the "Save to" choice does.
 void followOutputChoice(QComboBox* choice, QLineEdit* field);
+
+// The boxes set to the saved choices, and the choices they hold.
+void applyChoices(Ui::MainWindow& ui, const settings::SavedChoices& saved);
+engine::ConversionSettings choicesOf(const Ui::MainWindow& ui);
+// setting.dat, jobs.dat, keepfolders.dat and ifexists.dat from the boxes.
+void saveChoices(const Ui::MainWindow& ui);
+
+// The program's icon at the theme's usual sizes.
+QIcon applicationIcon();
+// The guide the window's help link opens: the installed README, or the source
+// tree's when the program runs from its build folder.
+QUrl webPageUrl();
 
 // The window's size and place from window.dat, kept within the screen as at a
 // first start; nothing when the file is missing or bad.
