@@ -1,6 +1,7 @@
 #include "engine/Batch.h"
 
 #include "engine/FileWork.h"
+#include "engine/Group.h"
 #include "platform/Log.h"
 #include "platform/Resources.h"
 
@@ -59,7 +60,48 @@ void Batch::start()
         if (!QFileInfo(encoder_).isExecutable())
             return encoderUnusable({EncoderTrouble::CannotRun, encoder_, QStringLiteral("it is not executable"), {}});
     }
+    // Several at once, short files may share a run: their sizes are looked up
+    // first, off the window's thread.
+    if (setup_.jobs > 1 && size() > 1 && setup_.groupShortFiles) {
+        offThread(
+            this,
+            [files = setup_.files] {
+                QList<qint64> sizes;
+                sizes.reserve(files.size());
+                for (const QString& f : files)
+                    sizes << platform::inspectSize(f);
+                return sizes;
+            },
+            [this](const QList<qint64>& sizes) {
+                sizes_ = sizes;
+                advance();
+            });
+        return;
+    }
     advance();
+}
+
+qsizetype Batch::slotsInUse() const
+{
+    qsizetype solo = 0;
+    for (const auto& j : journeys_)
+        solo += groupOf_.contains(j.get()) ? 0 : 1;
+    return solo + qsizetype(groups_.size());
+}
+
+// The files from nextFile_ on that can share a run: short ones. What is no regular
+// file comes along: it is left out as it is examined, before any run.
+qsizetype Batch::groupable() const
+{
+    qsizetype n = 0;
+    qint64 bytes = 0;
+    for (qsizetype i = nextFile_; i < size() && n < Group::kMostMembers; ++i, ++n) {
+        const qint64 size = i < sizes_.size() ? sizes_[i] : 0;
+        if (size == 0 || size > Group::kSmallFile || bytes + size > Group::kMostBytes)
+            break;
+        bytes += std::max<qint64>(0, size);
+    }
+    return n;
 }
 
 void Batch::stop()
@@ -137,9 +179,21 @@ void Batch::advance()
             finish(BatchEnd::Abandoned);
         return;
     }
-    if (qsizetype(journeys_.size()) < setup_.jobs && nextFile_ < size()) {
-        startJourney(nextFile_++);
-        if (qsizetype(journeys_.size()) < setup_.jobs && nextFile_ < size())
+    if (slotsInUse() < setup_.jobs && nextFile_ < size()) {
+        if (const qsizetype n = groupable(); n >= 2) {
+            auto* group = new Group(encoder_, setup_.settings, setup_.makeRunner, this);
+            groups_.insert(group);
+            connect(group, &Group::finished, this, [this, group] {
+                groups_.remove(group);
+                group->deleteLater();
+                queueAdvance();
+            });
+            for (qsizetype i = 0; i < n; ++i)
+                startJourney(nextFile_++, group);
+        } else {
+            startJourney(nextFile_++);
+        }
+        if (slotsInUse() < setup_.jobs && nextFile_ < size())
             queueAdvance();
         return;
     }
@@ -162,7 +216,7 @@ void Batch::queueAdvance()
     QMetaObject::invokeMethod(this, &Batch::advance, Qt::QueuedConnection);
 }
 
-void Batch::startJourney(qsizetype index)
+void Batch::startJourney(qsizetype index, Group* group)
 {
     const QString& input = setup_.files.at(index);
     qCDebug(lcEngine).noquote() << "1Files:" << input;
@@ -174,13 +228,20 @@ void Batch::startJourney(qsizetype index)
                       .encoder = encoder_,
                       .settings = setup_.settings,
                       .makeRunner = setup_.makeRunner,
-                      .plan = setup_.jobs == 1 ? Journey::Plan::ExamineFirst : Journey::Plan::ConvertAtOnce,
+                      .plan = group               ? Journey::Plan::InGroup
+                              : setup_.jobs == 1 ? Journey::Plan::ExamineFirst
+                                                 : Journey::Plan::ConvertAtOnce,
                       .subfolder = index < setup_.subfolders.size() ? setup_.subfolders.at(index) : QString(),
                       .leftOut = setup_.leftOut.value(index),
                       .recovery = recovery_,
-                      .decodeSpeaks = setup_.decodeSpeaks};
+                      .decodeSpeaks = setup_.decodeSpeaks,
+                      .group = group};
     journeys_.emplace_back(new Journey(std::move(js), host_, [this](Journey* j) { journeyEnded(j); }), dropLater);
     Journey* journey = journeys_.back().get();
+    if (group) {
+        group->add(journey);
+        groupOf_.insert(journey, group);
+    }
     emit fileChanged(index);
     journey->start();
 }
@@ -213,6 +274,7 @@ void Batch::journeyEnded(Journey* journey)
         std::find_if(journeys_.begin(), journeys_.end(), [&](const auto& j) { return j.get() == journey; });
     std::unique_ptr<Journey, void (*)(Journey*)> ended = std::move(*it);
     journeys_.erase(it);
+    Group* group = groupOf_.take(journey);
     lastEnding_ = ending;
     ++finished_;
     host_->batchFileEnded(journey);
@@ -224,6 +286,9 @@ void Batch::journeyEnded(Journey* journey)
             finish(BatchEnd::Abandoned);
         return;
     }
+    // A member's end may start its group's next file; the slot frees once all are done.
+    if (group)
+        return group->ended(journey);
     // One at a time, a file that is not audio is followed by a pause of its own.
     if (setup_.jobs == 1 && ending == Ending::NotAudio && nextFile_ < size())
         return pauseThenAdvance();

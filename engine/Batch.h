@@ -54,6 +54,7 @@ struct BatchSetup {
     RunnerFactory makeRunner{}; // none: the default runner
     int skipPauseMs = 1000; // one at a time: after a file that is not audio
     bool decodeSpeaks = true; // the duration fallback's decode run writes where we do
+    bool groupShortFiles = true; // several at once, short files share encoder runs
 };
 
 // "about 40 s left", "about 3 min left", "about 1 h 20 min left".
@@ -119,7 +120,10 @@ private:
     // once nothing runs.
     void advance();
     void queueAdvance();
-    void startJourney(qsizetype index);
+    void startJourney(qsizetype index, Group* group = nullptr);
+    // Slots taken: a file on its own, or a group of short ones.
+    qsizetype slotsInUse() const;
+    qsizetype groupable() const;
     void journeyEnded(Journey* journey);
     void encoderUnusable(const EncoderTrouble& trouble);
     void pauseThenAdvance();
@@ -144,6 +148,9 @@ private:
     bool ended_ = false;
     bool advanceQueued_ = false;
     QString encoder_;
+    QList<qint64> sizes_; // several at once: each file's size (-1: not a regular file)
+    QSet<Group*> groups_;
+    QHash<Journey*, Group*> groupOf_;
     Ending lastEnding_ = Ending::Finished;
     QTimer* ticker_ = nullptr;
     QElapsedTimer clock_;

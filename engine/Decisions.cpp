@@ -30,6 +30,24 @@ std::optional<FileOutcome> decideInput(const QString& input, bool exactName, con
     return std::nullopt;
 }
 
+bool looksLikeAudio(const QByteArray& head)
+{
+    const auto at = [&](qsizetype i) { return i < head.size() ? static_cast<unsigned char>(head.at(i)) : 0u; };
+    const QByteArray& h = head;
+    if ((h.startsWith("RIFF") || h.startsWith("RF64")) && h.mid(8, 4) == "WAVE")
+        return true;
+    if (h.startsWith("FORM") && (h.mid(8, 4) == "AIFF" || h.mid(8, 4) == "AIFC"))
+        return true;
+    if (h.mid(4, 4) == "ftyp")
+        return true;
+    for (const char* magic : {"fLaC", "OggS", "ID3", "wvpk", "MAC ", "caff", "\x1a\x45\xdf\xa3",
+                              "\x30\x26\xb2\x75\x8e\x66\xcf\x11", "\x0b\x77", ".snd"})
+        if (h.startsWith(magic))
+            return true;
+    // An MPEG audio frame or an ADTS header: eleven or twelve set bits of sync.
+    return at(0) == 0xFF && (((at(1) & 0xE0) == 0xE0 && (at(1) & 0x06) != 0) || (at(1) & 0xF6) == 0xF0);
+}
+
 bool namesOtherFiles(const QByteArray& head)
 {
     QByteArray h = head.startsWith("\xef\xbb\xbf") ? head.mid(3) : head;

@@ -17,6 +17,11 @@ namespace engine {
 // names other files). None: go on.
 std::optional<FileOutcome> decideInput(const QString& input, bool exactName, const platform::InputCheck& check);
 
+// A file's first bytes look like a container or stream of audio the encoder
+// reads: enough to let it join a run of several short files (what it holds is
+// still told by the encoder alone).
+bool looksLikeAudio(const QByteArray& head);
+
 // A playlist or concatenation list: the encoder would open the files it names
 // (and one that names itself, for ever).
 bool namesOtherFiles(const QByteArray& head);

@@ -7,9 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace engine {
+
+using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
 
 // How long a run of the encoder that only reads may take. A probe reads a file's
 // head; a decode run reads it whole.

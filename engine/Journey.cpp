@@ -145,11 +145,64 @@ void Journey::examined(const Examined& e)
         return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("its Converted folder %1 is a link, which is not followed").arg(folder)));
     if (setup_.settings.outputChoice == kOriginalFolder && e.converted.state == platform::FolderState::NotFolder)
         return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("%1, where its Converted folder goes, is not a folder").arg(folder)));
+    if (setup_.plan == Plan::InGroup) {
+        gate_.close();
+        // Only what looks like audio, with a name the run can carry, joins.
+        if (!looksLikeAudio(e.check.head) || setup_.input.contains(kArgumentSeparator))
+            return setup_.group->alone(this);
+        return reserveOutput();
+    }
     if (setup_.plan == Plan::ConvertAtOnce) {
         gate_.close();
         return reserveOutput();
     }
     probe();
+}
+
+void Journey::runAlone()
+{
+    setup_.plan = Plan::ConvertAtOnce;
+    if (stopRequested_)
+        return end(Ending::Stopped, outcomeOf(Outcome::Stopped));
+    gate_.forget();
+    gate_.close();
+    if (!result_)
+        return reserveOutput();
+    // Its name is taken again for its own run.
+    offThread(
+        this, [result = std::exchange(result_, nullptr)] { return result->discard(); }, [this](bool) { reserveOutput(); });
+}
+
+void Journey::groupStopped()
+{
+    stopRequested_ = true;
+    end(Ending::Stopped, outcomeOf(Outcome::Stopped));
+}
+
+void Journey::groupCannotRun(int status)
+{
+    end(Ending::EncoderUnusable, outcomeOf(Outcome::Failed, QStringLiteral("it ended with code %1 at once").arg(status), -1));
+}
+
+void Journey::groupConverted(const GroupProof& proof, const std::shared_ptr<KVShellWrapper>& runner,
+                             const QStringList& arguments)
+{
+    // What its own run would have said, said now, in its order.
+    totalDuration_ = proof.totalDuration;
+    position_ = qint64(proof.seconds);
+    runner_ = runner;
+    arguments_ = arguments;
+    launched_ = true;
+    gate_.say([this] { host_->journeyRunnerMade(this); });
+    gate_.say([this] { host_->journeyStarted(this); });
+    gate_.say([this, arguments] { host_->journeyLaunched(this, arguments); });
+    gate_.open();
+    conclusion_ = true;
+    offThread(
+        this, [result = result_] { return result->size(); },
+        [this](std::optional<qint64> size) {
+            publish(judgeEnd(setup_.input, output_, {0, stopRequested_, size, false, {}, {}}), size);
+        });
 }
 
 void Journey::runEncoder(EncoderRun* run, void (Journey::*then)())
@@ -303,6 +356,8 @@ void Journey::named(const ReservedResult& reserved)
                    outcomeOf(Outcome::LeftOut,
                              QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
                                  .arg(kArgumentSeparator)));
+    if (setup_.plan == Plan::InGroup)
+        return setup_.group->ready(this);
     launch(arguments);
 }
 
@@ -314,7 +369,7 @@ void Journey::launch(const QStringList& arguments)
         runner_->setDelegate(this);
         runner_->setChildMemoryLimit(platform::defaultChildMemoryLimit());
         if (result_)
-            runner_->setPassedDescriptor(result_->descriptor());
+            runner_->setPassedDescriptors({result_->descriptor()});
         conversionText_ = std::make_unique<ConversionText>(setup_.input, encoderOutput_, tagLines_);
         // The end is judged from every byte it writes, also those the views never get.
         runner_->setRawErrorObserver([this](const QByteArray& bytes) {
@@ -447,6 +502,8 @@ void Journey::stop(bool now)
         });
     } else if (run_) {
         run_->stop(now);
+    } else if (setup_.plan == Plan::InGroup) {
+        setup_.group->stop(now);
     }
     // Otherwise a step on the files is under way; it ends the journey when it returns.
 }
@@ -480,7 +537,7 @@ void Journey::conclude(int status)
     conversionText_->finish();
     struct Concluded {
         FileOutcome outcome;
-        QString removed;
+        std::optional<qint64> size;
     };
     const ConversionText& text = *conversionText_;
     const int pipeFailure = runner_ ? runner_->pipeFailure() : 0;
@@ -499,29 +556,45 @@ void Journey::conclude(int status)
                 noSpace = left && *left < kNearlyFullBytes;
             }
             c.outcome = judgeEnd(input, output, {status, stopped, size, noSpace, last, trouble});
+            c.size = size;
+            return c;
+        },
+        [this](const Concluded& c) { publish(c.outcome, c.size); });
+}
+
+// Whole on disk first, then under its name: never a part under a result name.
+void Journey::publish(FileOutcome judged, std::optional<qint64> size)
+{
+    struct Published {
+        FileOutcome outcome;
+        QString removed;
+    };
+    offThread(
+        this,
+        [judged = std::move(judged), size, result = result_, output = output_]() mutable {
+            Published p{std::move(judged), {}};
             if (!result)
-                return c;
-            if (c.outcome.outcome == Outcome::Converted) {
-                // Whole on disk first, then under its name: never a part under a result name.
+                return p;
+            if (p.outcome.outcome == Outcome::Converted) {
                 if (const auto published = result->publish()) {
-                    c.outcome.output = *published;
+                    p.outcome.output = *published;
                 } else {
-                    c.outcome.outcome = Outcome::Failed;
-                    c.outcome.problem.clear();
-                    c.outcome.reason = QStringLiteral("it could not be saved (%1)").arg(platform::errorText(errno));
+                    p.outcome.outcome = Outcome::Failed;
+                    p.outcome.problem.clear();
+                    p.outcome.reason = QStringLiteral("it could not be saved (%1)").arg(platform::errorText(errno));
                 }
             } else if (result->discard() && size && *size > 0) {
                 // What did not convert never had the name of a finished file; its part is gone.
-                c.removed = output;
+                p.removed = output;
             }
-            return c;
+            return p;
         },
-        [this](const Concluded& c) {
-            removedOutput_ = c.removed;
-            if (c.outcome.outcome == Outcome::Converted)
-                output_ = c.outcome.output;
+        [this](const Published& p) {
+            removedOutput_ = p.removed;
+            if (p.outcome.outcome == Outcome::Converted)
+                output_ = p.outcome.output;
             result_.reset();
-            end(Ending::Finished, c.outcome);
+            end(Ending::Finished, p.outcome);
         });
 }
 

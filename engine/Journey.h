@@ -2,6 +2,7 @@
 #include "engine/CommandLine.h"
 #include "engine/Decisions.h"
 #include "engine/EncoderRuns.h"
+#include "engine/Group.h"
 #include "engine/Outcome.h"
 #include "engine/ProbeText.h"
 #include "engine/ResultFile.h"
@@ -53,7 +54,6 @@ public:
     virtual void journeyNote(Journey* journey, const QString& note) = 0;
 };
 
-using RunnerFactory = std::function<std::shared_ptr<KVShellWrapper>(const QStringList& arguments)>;
 // The runner every door uses: its own pipes, the working directory ".".
 RunnerFactory defaultRunnerFactory();
 
@@ -67,7 +67,10 @@ public:
     // is audio and how long, then it converts. Convert at once: the conversion's
     // own dump of its input tells what a probe would (one encoder start), and
     // nothing is said of the file until it has.
-    enum class Plan { ExamineFirst, ConvertAtOnce };
+    // A member of a group waits, once examined and reserved, for one run with
+    // other short files (Group); whatever that run did not prove, it converts at
+    // once on its own.
+    enum class Plan { ExamineFirst, ConvertAtOnce, InGroup };
     struct Setup {
         QString input;
         qsizetype index = 0; // in the batch
@@ -84,6 +87,7 @@ public:
         // The duration fallback's decode run writes its diagnostics where ours go
         // (the window's); otherwise nowhere.
         bool decodeSpeaks = true;
+        Group* group = nullptr; // its group (Plan::InGroup)
     };
     Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd);
     ~Journey() override;
@@ -111,6 +115,15 @@ public:
     // It made the Converted folder beside its input (it was not there).
     bool madeConvertedFolder() const { return madeConverted_; }
     const std::shared_ptr<KVShellWrapper>& runner() const { return runner_; }
+    const std::shared_ptr<ResultFile>& resultFile() const { return result_; }
+
+    // What its group's run did for it.
+    void groupConverted(const GroupProof& proof, const std::shared_ptr<KVShellWrapper>& runner,
+                        const QStringList& arguments);
+    void groupStopped();
+    void groupCannotRun(int status);
+    // It converts on its own now, as a file converted at once.
+    void runAlone();
     // The standard error chunk last passed on began inside a dumped tag's line.
     bool errorChunkBeganInForeignLine() const { return conversionText_ && conversionText_->pieceBeganInForeignLine(); }
 
@@ -154,6 +167,7 @@ private:
     void decide(const InputFacts& facts, bool ended);
     void undecidedRunEnded(int status);
     void conclude(int status);
+    void publish(FileOutcome judged, std::optional<qint64> size);
     FileOutcome outcomeOf(Outcome kind, const QString& reason = {}, int resultCode = 0) const;
     // The one place a journey ends: what it reserved goes first, if anything.
     void end(Ending ending, FileOutcome outcome);

@@ -117,19 +117,42 @@ bool isTechnicalKey(const QString& key)
 }
 } // namespace
 
-qsizetype outputHeaderEnd(const QString& text, const QString& outputPath, qsizetype from)
+qsizetype outputHeaderEnd(const QString& text, const QString& outputPath, qsizetype from, int index)
 {
-    return headerEnd(text, QStringLiteral("Output #0, "), QStringLiteral("to"), outputPath, from);
+    return headerEnd(text, QStringLiteral("Output #%1, ").arg(index), QStringLiteral("to"), outputPath, from);
 }
 
-InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath)
+qsizetype inputHeaderStart(const QString& text, const QString& inputPath, int index, qsizetype from)
+{
+    const QString prefix = QStringLiteral("Input #%1, ").arg(index);
+    const qsizetype end = headerEnd(text, prefix, QStringLiteral("from"), inputPath, from);
+    return end < 0 ? -1 : text.lastIndexOf(prefix, end);
+}
+
+std::optional<qint64> encodedSamples(const QString& text, const QString& outputPath, int index)
+{
+    // The last words of a verbose run, which name the output: no tag can hold a name made for this run.
+    const QString head = QStringLiteral("\nOutput file #%1 (%2):\n").arg(index).arg(asEncoderPrintsIt(outputPath));
+    const qsizetype at = text.lastIndexOf(head);
+    if (at < 0)
+        return std::nullopt;
+    static const QRegularExpression stream(
+        QStringLiteral("^  Output stream #\\d+:0 \\(audio\\): \\d+ frames encoded \\((\\d+) samples\\);"));
+    const qsizetype lineStart = at + head.size();
+    const auto m = stream.match(QStringView(text).mid(lineStart, text.indexOf(QLatin1Char('\n'), lineStart) - lineStart));
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).toLongLong();
+}
+
+InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath, int index)
 {
     static const QRegularExpression durationLine(QStringLiteral(
         "^  Duration: (N/A|\\d+:\\d\\d:\\d\\d\\.\\d\\d)(?:, start: -?\\d+\\.\\d+)?, bitrate: (?:\\d+ kb/s|N/A)\r?$"));
     static const QRegularExpression streamLine(QStringLiteral(
-        "^ +Stream #0:(\\d+)(?:\\[0x[0-9a-fA-F]+\\])?(?:\\(.*\\))?: (Audio|Video|Data|Subtitle|Attachment): .*$"));
+        "^ +Stream #(\\d+):(\\d+)(?:\\[0x[0-9a-fA-F]+\\])?(?:\\(.*\\))?: (Audio|Video|Data|Subtitle|Attachment): .*$"));
     InputFacts facts;
-    const qsizetype start = headerEnd(text, QStringLiteral("Input #0, "), QStringLiteral("from"), inputPath);
+    const qsizetype start = headerEnd(text, QStringLiteral("Input #%1, ").arg(index), QStringLiteral("from"), inputPath);
     if (start < 0)
         return facts;
     facts.opened = true;
@@ -172,13 +195,13 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
             durationAt = at + 2 + QStringView(kDurationMarker).size();
             continue;
         }
-        if (const auto m = streamLine.match(line); m.hasMatch()) {
+        if (const auto m = streamLine.match(line); m.hasMatch() && m.captured(1).toInt() == index) {
             seenStream = true;
-            const int number = m.captured(1).toInt();
-            const bool picture = m.captured(2) == QLatin1String("Video") && line.trimmed().endsWith(QLatin1String("(attached pic)"));
-            kinds[number].insert(picture ? QStringLiteral("Picture") : m.captured(2));
+            const int number = m.captured(2).toInt();
+            const bool picture = m.captured(3) == QLatin1String("Video") && line.trimmed().endsWith(QLatin1String("(attached pic)"));
+            kinds[number].insert(picture ? QStringLiteral("Picture") : m.captured(3));
             // Only the first audio stream's tags are the ones copied.
-            lastStreamAudio = m.captured(2) == QLatin1String("Audio") && (firstAudio < 0 || firstAudio == number);
+            lastStreamAudio = m.captured(3) == QLatin1String("Audio") && (firstAudio < 0 || firstAudio == number);
             if (lastStreamAudio)
                 firstAudio = number;
             continue;
@@ -188,6 +211,7 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
     // A tag cannot take an audio stream away (only add a line that claims one, on
     // which the conversion then fails and says so); a picture is one on every line.
     for (auto it = kinds.cbegin(); it != kinds.cend(); ++it) {
+        facts.audioStreams += it->contains(QStringLiteral("Audio")) ? 1 : 0;
         facts.audio = facts.audio || it->contains(QStringLiteral("Audio"));
         if (!facts.attachedPicture && *it == QSet<QString>{QStringLiteral("Picture")}) {
             facts.attachedPicture = true;

@@ -73,6 +73,7 @@ private:
 struct InputFacts {
     bool opened = false; // the header of this input is there: the encoder could read it
     bool audio = false;  // a stream that every line of its number calls Audio
+    int audioStreams = 0; // how many streams a line calls Audio
     std::optional<QString> durationText; // of the one duration line; none without one (or with several)
     bool containerTags = false;   // tags of the file itself
     bool audioStreamTags = false; // tags of the first audio stream (besides the encoder's own)
@@ -81,10 +82,17 @@ struct InputFacts {
 };
 // endHeaderPath: where the dump of this input ends, the output header naming that
 // path (a conversion's text); empty: the text's end (a probe's).
-InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath = {});
+// index: the input's number in a run of several ("Input #2, ...").
+InputFacts parseInputDump(const QString& text, const QString& inputPath, const QString& endHeaderPath = {},
+                          int index = 0);
+// Where the header of input `index` naming this path starts in text, or -1.
+qsizetype inputHeaderStart(const QString& text, const QString& inputPath, int index, qsizetype from = 0);
+// A verbose run's last words of output `index`, named by its path: how many
+// samples were encoded into it; none without them.
+std::optional<qint64> encodedSamples(const QString& text, const QString& outputPath, int index);
 
 // Where the output header naming this path ends in text, or -1.
-qsizetype outputHeaderEnd(const QString& text, const QString& outputPath, qsizetype from = 0);
+qsizetype outputHeaderEnd(const QString& text, const QString& outputPath, qsizetype from = 0, int index = 0);
 
 // The last line of a diagnostic text that says something: no progress line, no
 // indented dump line; empty when there is none.

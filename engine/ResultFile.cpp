@@ -158,10 +158,18 @@ bool ResultFile::createUnfinished()
     }
     if (fd_ < 0)
         return false;
+    relink(platform::Task::kPassedDescriptor);
+    return true;
+}
+
+QString ResultFile::relink(int childFd)
+{
+    if (!link_.isEmpty())
+        ::unlink(QFile::encodeName(std::exchange(link_, QString())).constData());
     encoderPath_ = unfinishedPath();
     const QString folder = platform::privateFolder();
     if (folder.isEmpty())
-        return true;
+        return encoderPath_;
     clearOldLinks(folder);
     // Named at random: the encoder's header names its output, and no tag written
     // before this run can hold a name made now.
@@ -170,12 +178,12 @@ bool ResultFile::createUnfinished()
     for (int i = 0; i < 16; ++i)
         random += QLatin1Char(kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters - 1))]);
     const QString link = folder + QLatin1Char('/') + random + name_.extension;
-    const QByteArray target = "/dev/fd/" + QByteArray::number(platform::Task::kPassedDescriptor);
+    const QByteArray target = "/dev/fd/" + QByteArray::number(childFd);
     if (::symlink(target.constData(), QFile::encodeName(link).constData()) == 0) {
         link_ = link;
         encoderPath_ = link;
     }
-    return true;
+    return encoderPath_;
 }
 
 std::optional<QString> ResultFile::publish()

@@ -71,6 +71,9 @@ public:
 
     // Makes the unfinished file; false with errno on failure.
     bool createUnfinished();
+    // The encoder will hold the file as its descriptor childFd (several outputs
+    // in one run): the link is made anew for it; the encoder's path.
+    QString relink(int childFd);
     // Flushed to disk and renamed onto its reserved name, or the next free one
     // when the reservation is no longer ours; the path, or none with errno.
     std::optional<QString> publish();

@@ -383,6 +383,14 @@ QString homeFolder()
     return QStringLiteral("/");
 }
 
+qint64 inspectSize(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return qint64(st.st_size);
+}
+
 InputCheck inspectInput(const QString& path, qsizetype headBytes)
 {
     const QByteArray native = QFile::encodeName(path);

@@ -99,6 +99,9 @@ std::optional<qint64> regularFileSize(const QString& path);
 // Removes path only when it is still the regular file `id` (and empty, if asked).
 bool removeIfSame(const QString& path, const FileId& id, bool onlyIfEmpty);
 
+// The size of the regular file a path names, links followed; -1 for anything else.
+qint64 inspectSize(const QString& path);
+
 // What a path names for the encoder to read.
 enum class InputKind { Regular, NotRegular, Unreadable };
 struct InputCheck {

@@ -102,7 +102,8 @@ struct ChildSetup {
     char** envp;
     const char* directory; // null: ours
     int fds[3];            // for the standard streams; -1 inherits ours
-    int passed;            // becomes descriptor 3; -1: none
+    const int* passed;     // become descriptors 3, 4, ...
+    int passedCount;
     bool ownGroup;
     rlim_t memoryLimit;    // 0: no bound
 };
@@ -131,13 +132,15 @@ struct ChildSetup {
         if (c.fds[target] == target ? ::fcntl(target, F_SETFD, 0) != 0 : ::dup2(c.fds[target], target) < 0)
             fail();
     }
-    int firstClosed = 3;
-    if (c.passed >= 0) {
-        if (c.passed == Task::kPassedDescriptor ? ::fcntl(c.passed, F_SETFD, 0) != 0
-                                                : ::dup2(c.passed, Task::kPassedDescriptor) < 0)
+    const int firstClosed = Task::kPassedDescriptor + c.passedCount;
+    // A source may itself stand where another goes: all move above them first.
+    int moved[Task::kMostPassed];
+    for (int i = 0; i < c.passedCount; ++i)
+        if ((moved[i] = ::fcntl(c.passed[i], F_DUPFD_CLOEXEC, firstClosed)) < 0)
             fail();
-        firstClosed = Task::kPassedDescriptor + 1;
-    }
+    for (int i = 0; i < c.passedCount; ++i)
+        if (::dup2(moved[i], Task::kPassedDescriptor + i) < 0)
+            fail();
     // Nothing of ours but these reaches the child, also not descriptors someone
     // opened without close-on-exec.
 #if defined(SYS_close_range)
@@ -206,8 +209,8 @@ pid_t spawnChild(const ChildSetup& c, int* error)
     for (int target = 0; target < 3; ++target)
         if (c.fds[target] >= 0)
             posix_spawn_file_actions_adddup2(&actions, c.fds[target], target);
-    if (c.passed >= 0)
-        posix_spawn_file_actions_adddup2(&actions, c.passed, Task::kPassedDescriptor);
+    for (int i = 0; i < c.passedCount; ++i)
+        posix_spawn_file_actions_adddup2(&actions, c.passed[i], Task::kPassedDescriptor + i);
     if (c.directory)
         posix_spawn_file_actions_addchdir_np(&actions, c.directory);
     short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
@@ -277,7 +280,8 @@ void Task::launch()
                            cenv ? cenv->data() : environ,
                            directory_.isEmpty() ? nullptr : cdir.constData(),
                            {childDescriptor(stdin_, true), childDescriptor(stdout_, false), childDescriptor(stderr_, false)},
-                           passedFd_,
+                           passedFds_.constData(),
+                           int(std::min<qsizetype>(passedFds_.size(), kMostPassed)),
                            ownGroup_,
                            rlim_t(std::max<qint64>(0, memoryLimit_))};
     keepChildStatuses();

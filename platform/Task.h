@@ -60,10 +60,11 @@ public:
     // The most memory (data segment) the child may take, in bytes; 0: no bound.
     // Where the system cannot set it for another process, there is no bound.
     void setMemoryLimit(qint64 bytes) { memoryLimit_ = bytes; }
-    // A descriptor of ours that the child gets as its descriptor 3 (-1: none),
-    // so that it can open the very file we hold as /dev/fd/3.
-    void setPassedDescriptor(int fd) { passedFd_ = fd; }
+    // Descriptors of ours that the child gets as its descriptors 3, 4, ..., in
+    // order, so that it can open the very files we hold as /dev/fd/3, ...
+    void setPassedDescriptors(const QList<int>& fds) { passedFds_ = fds; }
     static constexpr int kPassedDescriptor = 3;
+    static constexpr int kMostPassed = 64;
 
     // Throws LaunchError synchronously when the child cannot be started.
     void launch();
@@ -90,7 +91,7 @@ private:
     qint64 pid_ = -1;
     bool ownGroup_ = false;
     qint64 memoryLimit_ = 0;
-    int passedFd_ = -1;
+    QList<int> passedFds_;
     std::unique_ptr<ChildWatcher> watcher_;
 };
 

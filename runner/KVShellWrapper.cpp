@@ -134,7 +134,7 @@ void KVShellWrapper::startProcess()
     task_->setLaunchPath(arguments_.first());
     task_->setOwnProcessGroup(true);
     task_->setMemoryLimit(memoryLimit_);
-    task_->setPassedDescriptor(passedFd_);
+    task_->setPassedDescriptors(passedFds_);
     task_->setArguments(arguments_.mid(1));
 
     // Connections die with this object, so no event can reach a destroyed runner.

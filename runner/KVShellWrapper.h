@@ -40,8 +40,8 @@ public:
     void setRawErrorObserver(std::function<void(const QByteArray&)> observer) { rawErrorObserver_ = std::move(observer); }
     // The most memory the child may take, in bytes (0: no bound); set before startProcess.
     void setChildMemoryLimit(qint64 bytes) { memoryLimit_ = bytes; }
-    // A descriptor the child gets as its descriptor 3; set before startProcess.
-    void setPassedDescriptor(int fd) { passedFd_ = fd; }
+    // Descriptors the child gets as its descriptors 3, 4, ...; set before startProcess.
+    void setPassedDescriptors(const QList<int>& fds) { passedFds_ = fds; }
     // Why a pipe for the child could not be made (errno), 0 when none failed.
     int pipeFailure() const { return pipeFailure_; }
 
@@ -88,7 +88,7 @@ private:
     bool reported_ = false;
     std::function<void(const QByteArray&)> rawErrorObserver_;
     qint64 memoryLimit_ = 0;
-    int passedFd_ = -1;
+    QList<int> passedFds_;
     int pipeFailure_ = 0;
     std::shared_ptr<KVShellWrapper> self_; // held from launch until the end is reported
     QList<QMetaObject::Connection> observers_;

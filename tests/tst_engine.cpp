@@ -16,6 +16,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -62,6 +63,8 @@ private slots:
     void conversionEnd_data();
     void conversionEnd();
     void presenterSaysOnce();
+    void shortFilesShareRuns();
+    void stopInTheMiddleOfAGroup();
     void wholeBatchWithCoreOnly_data();
     void wholeBatchWithCoreOnly();
     void endJudgement_data();
@@ -411,13 +414,21 @@ void EngineTest::journeyDecisions()
         QCOMPARE(decideInput("/m/p", true, {InputKind::Regular, {}, head})->outcome, Outcome::LeftOut);
     for (const char* head : {"RIFF\x24\0\0\0WAVEfmt ", "ID3\x03", "#EXTINF without a header\n", ""})
         QCOMPARE(decideInput("/m/a", true, {InputKind::Regular, {}, head}), std::nullopt);
+    // What may join a run of several short files: the look of audio, nothing more.
+    for (const QByteArray& head : {QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), QByteArray("fLaC\0"), QByteArray("OggS"),
+                                   QByteArray("ID3\x04"), QByteArray("\xff\xfb\x90"), QByteArray("\xff\xf1\x50"),
+                                   QByteArray("\0\0\0 ftypM4A ", 12)})
+        QVERIFY2(looksLikeAudio(head), head.toHex().constData());
+    for (const QByteArray& head : {QByteArray("just words\n"), QByteArray("RIFF\x24\0\0\0AVI ", 12), QByteArray("\x89PNG"),
+                                   QByteArray()})
+        QVERIFY2(!looksLikeAudio(head), head.toHex().constData());
     // After the probe: the encoder's state first, then its words.
-    InputFacts audio{true, true, QStringLiteral("00:00:02.00")};
+    InputFacts audio{.opened = true, .audio = true, .durationText = QStringLiteral("00:00:02.00")};
     const EncoderRunResult ran{true, true, false, 1, {}, {}};
     QCOMPARE(decideProbe(ran, audio).kind, ProbeDecision::Accept);
     QCOMPARE(decideProbe(ran, audio).durationText, QStringLiteral("00:00:02.00"));
-    QCOMPARE(decideProbe(ran, InputFacts{true, false, {}}).kind, ProbeDecision::NotAudio);
-    QCOMPARE(decideProbe(ran, InputFacts{false, true, {}}).kind, ProbeDecision::NotAudio);
+    QCOMPARE(decideProbe(ran, InputFacts{.opened = true}).kind, ProbeDecision::NotAudio);
+    QCOMPARE(decideProbe(ran, InputFacts{.audio = true}).kind, ProbeDecision::NotAudio);
     QCOMPARE(decideProbe({false, true, false, -1, {}, "not found"}, audio).kind, ProbeDecision::EncoderUnusable);
     QCOMPARE(decideProbe({true, true, false, 127, {}, {}}, audio).kind, ProbeDecision::EncoderUnusable);
     QCOMPARE(decideProbe({true, false, false, 9, {}, {}}, audio).kind, ProbeDecision::LeftOut);
@@ -598,7 +609,7 @@ void EngineTest::wholeBatchWithCoreOnly()
     batch.start();
     QTRY_COMPARE_WITH_TIMEOUT(host.ends.size(), 1, 60000);
     QCOMPARE(host.ends.first(), BatchEnd::LastFinished);
-    QVERIFY(host.mostRunning <= jobs);
+    QVERIFY(host.mostRunning <= (jobs == 1 ? 1 : 4)); // several at once, the four short files share a run
     const Outcome expected[] = {Outcome::Converted, Outcome::NotAudio, Outcome::Converted, Outcome::LeftOut};
     for (qsizetype i = 0; i < files.size(); ++i) {
         QCOMPARE(batch.state(i), FileState::Done);
@@ -657,6 +668,111 @@ void EngineTest::presenterSaysOnce()
     QCOMPARE(terminal.exitStatus(0), 1);
     QCOMPARE(terminal.exitStatus(SIGTERM), 143);
     QCOMPARE(window.title(), QString()); // nothing runs
+}
+
+namespace {
+// A clip with a title of its own, so that each result shows whose tags it got.
+bool makeClip(const QString& path, double seconds, int n)
+{
+    return runEncoder({"-f", "lavfi", "-i", QStringLiteral("sine=f=%1:d=%2").arg(200 + 10 * n).arg(seconds), "-ac", "2",
+                       "-metadata", QStringLiteral("title=clip %1").arg(n), path});
+}
+QString titleOf(const QString& path)
+{
+    QByteArray err;
+    runEncoder({"-v", "info", "-i", path}, &err);
+    const auto m = QRegularExpression("title\\s*: (.*)\\n").match(QString::fromUtf8(err));
+    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+RunnerFactory counting(int* starts, std::function<void(const QStringList&)> seen = {})
+{
+    return [starts, seen](const QStringList& args) {
+        ++*starts;
+        if (seen)
+            seen(args);
+        return KVShellWrapper::create({}, {}, {}, QStringLiteral("."), std::nullopt, args, nullptr);
+    };
+}
+} // namespace
+
+void EngineTest::shortFilesShareRuns()
+{
+    // Short clips, two at once, with a text file, a cut WAV and a FIFO among them.
+    QTemporaryDir d;
+    QStringList files;
+    for (int n = 0; n < 12; ++n) {
+        files << d.filePath(QStringLiteral("clip %1.wav").arg(n));
+        QVERIFY(makeClip(files.last(), 1.0, n));
+    }
+    QVERIFY(writeWhole(d.filePath("notes.txt"), "words\n"));
+    QVERIFY(writeWhole(d.filePath("cut.wav"), readWhole(files.first()).left(60000)));
+    QCOMPARE(::mkfifo(QFile::encodeName(d.filePath("fifo.wav")).constData(), 0644), 0);
+    files.insert(3, d.filePath("notes.txt"));
+    files.insert(6, d.filePath("cut.wav"));
+    files.insert(9, d.filePath("fifo.wav"));
+    int starts = 0;
+    RecordingHost host;
+    Batch batch({.files = files, .jobs = 2, .settings = {"mp3", "128", "32000", 0, kOriginalFolder, {}},
+                 .makeRunner = counting(&starts)},
+                &host);
+    host.batch = &batch;
+    batch.start();
+    QTRY_COMPARE_WITH_TIMEOUT(host.ends.size(), 1, 60000);
+    // Fewer encoder starts than a quarter of the files: the clips shared one run;
+    // the text file and the cut WAV were run on their own, as they would be.
+    QVERIFY2(starts * 4 < files.size(), qPrintable(QString::number(starts)));
+    QCOMPARE(batch.outcome(3)->outcome, Outcome::NotAudio);
+    QCOMPARE(batch.outcome(6)->outcome, Outcome::Converted);
+    QVERIFY(!batch.outcome(6)->problem.isEmpty());
+    QCOMPARE(batch.outcome(9)->outcome, Outcome::LeftOut);
+    // Every clip as it would be alone: its own tags, the chosen rate and channels.
+    for (int n = 0; n < 12; ++n) {
+        const QString result = d.filePath(QStringLiteral("Converted/clip %1.mp3").arg(n));
+        const AudioInfo info = probeAudio(result);
+        QVERIFY2(info.ok && info.rate == 32000 && info.channels == 1, qPrintable(result));
+        QCOMPARE(titleOf(result), QStringLiteral("clip %1").arg(n));
+    }
+    QVERIFY(batch.outcome(0)->problem.isEmpty());
+    // Nothing left behind: the results alone, and no link of the run's.
+    QStringList expected{"cut.mp3"};
+    for (int n = 0; n < 12; ++n)
+        expected << QStringLiteral("clip %1.mp3").arg(n);
+    expected.sort();
+    QStringList got = allEntries(d.filePath("Converted"));
+    got.sort();
+    QCOMPARE(got, expected);
+    // Each file said as alone: its launch and its end, in its order.
+    QCOMPARE(host.events.filter(QRegularExpression("^7 ")),
+             QStringList({"7 preparing", "7 converting", "7 named", "7 runner", "7 started", "7 launched", "7 ended"}));
+}
+
+void EngineTest::stopInTheMiddleOfAGroup()
+{
+    QTemporaryDir d;
+    QStringList files;
+    for (int n = 0; n < 24; ++n) {
+        files << d.filePath(QStringLiteral("c%1.wav").arg(n));
+        QVERIFY(makeClip(files.last(), 3.0, n));
+    }
+    files << d.filePath("long.wav"); // too large to join a group: on its own after the stop
+    QVERIFY(makeTone(files.last(), 10.0, 2));
+    int starts = 0;
+    bool grouped = false;
+    RecordingHost host;
+    Batch batch({.files = files, .jobs = 2, .settings = {"mp3", "192", "44100", 1, kOriginalFolder, {}},
+                 .makeRunner = counting(&starts, [&](const QStringList& args) { grouped = grouped || args.contains("verbose"); })},
+                &host);
+    host.batch = &batch;
+    batch.start();
+    QVERIFY(QTest::qWaitFor([&] { return grouped; }, 30000));
+    batch.stop();
+    QTRY_COMPARE_WITH_TIMEOUT(host.ends.size(), 1, 60000);
+    // The groups ended, their unfinished outputs are gone, and the batch went on.
+    for (qsizetype i = 0; i < 24; ++i)
+        QVERIFY2(batch.outcome(i)->outcome == Outcome::Stopped, qPrintable(files[i]));
+    QCOMPARE(batch.outcome(24)->outcome, Outcome::Converted);
+    for (const QString& name : allEntries(d.filePath("Converted")))
+        QVERIFY2(!name.startsWith('.') && QFileInfo(d.filePath("Converted/" + name)).size() > 0, qPrintable(name));
 }
 
 void EngineTest::endJudgement_data()

@@ -444,12 +444,7 @@ void BannerController::endOfFileNotRun()
 
 void BannerController::batchEncoderUnusable(const engine::EncoderTrouble& trouble)
 {
-    // Not from inside the batch's steps: the alert runs an event loop of its own.
-    QTimer::singleShot(0, this, [this, alert = engine::Presenter::encoderAlert(trouble)] {
-        flushConsole();
-        if (!closing_)
-            dialogs_->runAlert(alert.title, alert.text);
-    });
+    encoderAlert_ = engine::Presenter::encoderAlert(trouble); // said once the batch has ended
 }
 
 void BannerController::batchEnded(engine::BatchEnd end)
@@ -494,6 +489,12 @@ void BannerController::abandonBatch()
     stopSpinner();
     idleView();
     readyButton();
+    // Not from inside the batch's steps: the alert runs an event loop of its own.
+    if (auto alert = std::exchange(encoderAlert_, std::nullopt))
+        QTimer::singleShot(0, this, [this, alert = *alert] {
+            if (!closing_)
+                dialogs_->runAlert(alert.title, alert.text);
+        });
 }
 
 void BannerController::processStarted(KVShellWrapper*)

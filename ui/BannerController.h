@@ -191,6 +191,7 @@ private:
     std::unique_ptr<engine::Presenter> presenter_;
     std::optional<bool> screenReader_;
     QString pendingConsole_; // console text for the next tick
+    std::optional<engine::Presenter::Alert> encoderAlert_;
     bool errorViewBeginsForeign_ = false; // the error view's text begins inside a dumped tag
     QTimer* progressTimer_ = nullptr;
     void (BannerController::*runAction_)(QObject*) = &BannerController::printBanner;
