@@ -93,9 +93,12 @@ qsizetype Batch::slotsInUse() const
 // file comes along: it is left out as it is examined, before any run.
 qsizetype Batch::groupable() const
 {
+    // A run works on one core: what is left is shared among the free slots.
+    const qsizetype free = std::max<qsizetype>(1, setup_.jobs - slotsInUse());
+    const qsizetype most = std::min<qsizetype>(Group::kMostMembers, (size() - nextFile_ + free - 1) / free);
     qsizetype n = 0;
     qint64 bytes = 0;
-    for (qsizetype i = nextFile_; i < size() && n < Group::kMostMembers; ++i, ++n) {
+    for (qsizetype i = nextFile_; i < size() && n < most; ++i, ++n) {
         const qint64 size = i < sizes_.size() ? sizes_[i] : 0;
         if (size == 0 || size > Group::kSmallFile || bytes + size > Group::kMostBytes)
             break;

@@ -67,8 +67,8 @@ public:
 
     static constexpr int kMostMembers = 20;
     static constexpr qint64 kMostBytes = 16 * 1024 * 1024;
-    // A file this small holds a few seconds of audio at most.
-    static constexpr qint64 kSmallFile = 1024 * 1024;
+    // A file this small holds a few seconds of audio at most (4 s of CD audio as WAV).
+    static constexpr qint64 kSmallFile = 768 * 1024;
 
 signals:
     // Every member has ended: the slot is free.
