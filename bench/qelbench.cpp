@@ -2,6 +2,7 @@
 // real encoder, each against a plain baseline measured in the same run.
 #include "engine/CommandLine.h"
 #include "engine/Group.h"
+#include "ui_MainWindow.h"
 #include "engine/ProbeText.h"
 #include "platform/Resources.h"
 #include "runner/KVShellWrapper.h"

@@ -22,7 +22,7 @@ const QString kProgram = QStringLiteral("qelvanto");
 // Options that only make sense for a batch without a window.
 const QStringList kConvertOptions{QStringLiteral("format"), QStringLiteral("bitrate"), QStringLiteral("rate"),
                                   QStringLiteral("channels"), QStringLiteral("jobs"), QStringLiteral("output"),
-                                  QStringLiteral("keep-folders"), QStringLiteral("existing"),
+                                  QStringLiteral("keep-folders"), QStringLiteral("existing"), QStringLiteral("split-cue"),
                                   QStringLiteral("quiet")};
 const QStringList kExistingValues{QStringLiteral("rename"), QStringLiteral("skip")};
 
@@ -165,13 +165,17 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
                                       QStringLiteral("When a result is there already: rename (a new name, \"a 1.mp3\") "
                                                      "or skip (the file is left as it is)."),
                                       QStringLiteral("rename|skip"));
+    const QCommandLineOption splitCue(QStringLiteral("split-cue"),
+                                      QStringLiteral("An album image with a cue sheet beside it gives one file per "
+                                                     "track, named and tagged as the sheet says."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
                                    QStringLiteral("No progress and no line per file on standard error."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version and exit."));
-    parser.addOptions({convert, format, bitrate, rate, channels, jobs, output, keepFolders, existing, quiet, help, version});
+    parser.addOptions(
+        {convert, format, bitrate, rate, channels, jobs, output, keepFolders, existing, splitCue, quiet, help, version});
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Audio files and folders to convert."),
                                  QStringLiteral("[PATH…]"));
 
@@ -200,7 +204,7 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
             return usageError(QStringLiteral("--%1 needs a value; %2").arg(option, acceptedValues(option, cores)));
         }
         return usageError(QStringLiteral("%1 The options are --convert, --format, --bitrate, --rate, --channels, "
-                                         "--jobs, --output, --keep-folders, --existing, --quiet, --help and --version.")
+                                         "--jobs, --output, --keep-folders, --existing, --split-cue, --quiet, --help and --version.")
                               .arg(error));
     }
     Invocation inv;
@@ -290,6 +294,7 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
             return bad(existing, QStringLiteral("--existing"));
         inv.settings.skipExisting = at == 1;
     }
+    inv.settings.splitCue = parser.isSet(splitCue) || saved.splitCue;
     inv.quiet = parser.isSet(quiet);
     return inv;
 }

@@ -46,9 +46,11 @@ void Terminal::start()
     // A folder may lie on a slow or hung mount; signals are still heard meanwhile.
     engine::offThread(
         this,
-        [paths = invocation_.paths, output = invocation_.settings.outputFolder] {
+        [paths = invocation_.paths, output = invocation_.settings.outputFolder, split = invocation_.settings.splitCue] {
             engine::CollectedInputs inputs = engine::collectInputs(paths);
             engine::leaveOutOutputFolder(inputs, output);
+            if (split)
+                engine::splitByCueSheets(inputs);
             return inputs;
         },
         [this](const engine::CollectedInputs& inputs) { run(inputs); });
@@ -66,6 +68,7 @@ void Terminal::run(const engine::CollectedInputs& inputs)
         .inexact = inputs.inexact,
         .subfolders = inputs.subfolders,
         .leftOut = inputs.leftOut,
+        .tracks = inputs.tracks,
         .jobs = invocation_.jobs,
         .settings = invocation_.settings,
         // The window's pause after a skipped file is for the eye.

@@ -100,7 +100,7 @@ qsizetype Batch::groupable() const
     qint64 bytes = 0;
     for (qsizetype i = nextFile_; i < size() && n < most; ++i, ++n) {
         const qint64 size = i < sizes_.size() ? sizes_[i] : 0;
-        if (size == 0 || size > Group::kSmallFile || bytes + size > Group::kMostBytes)
+        if (size == 0 || size > Group::kSmallFile || bytes + size > Group::kMostBytes || setup_.tracks.contains(i))
             break;
         bytes += std::max<qint64>(0, size);
     }
@@ -128,6 +128,12 @@ void Batch::abort()
         j->stop(true);
     if (journeys_.empty())
         finish(BatchEnd::Abandoned);
+}
+
+QString Batch::label(qsizetype index) const
+{
+    const auto track = setup_.tracks.constFind(index);
+    return track == setup_.tracks.cend() ? setup_.files.at(index) : track->label();
 }
 
 QList<Journey*> Batch::running() const
@@ -231,14 +237,17 @@ void Batch::startJourney(qsizetype index, Group* group)
                       .encoder = encoder_,
                       .settings = setup_.settings,
                       .makeRunner = setup_.makeRunner,
-                      .plan = group               ? Journey::Plan::InGroup
-                              : setup_.jobs == 1 ? Journey::Plan::ExamineFirst
-                                                 : Journey::Plan::ConvertAtOnce,
+                      // A track's cut needs its image's rate before it runs.
+                      .plan = group                                           ? Journey::Plan::InGroup
+                              : setup_.jobs == 1 || setup_.tracks.contains(index) ? Journey::Plan::ExamineFirst
+                                                                                  : Journey::Plan::ConvertAtOnce,
                       .subfolder = index < setup_.subfolders.size() ? setup_.subfolders.at(index) : QString(),
                       .leftOut = setup_.leftOut.value(index),
                       .recovery = recovery_,
                       .decodeSpeaks = setup_.decodeSpeaks,
-                      .group = group};
+                      .group = group,
+                      .track = setup_.tracks.contains(index) ? std::optional<TrackCut>(setup_.tracks.value(index))
+                                                             : std::nullopt};
     journeys_.emplace_back(new Journey(std::move(js), host_, [this](Journey* j) { journeyEnded(j); }), dropLater);
     Journey* journey = journeys_.back().get();
     if (group) {

@@ -49,6 +49,7 @@ struct BatchSetup {
     QSet<qsizetype> inexact{}; // files whose names text cannot hold
     QStringList subfolders{};  // for each file, where it came from below a dropped folder (may be empty)
     QHash<qsizetype, QString> leftOut{}; // files left out before anything is done, and why
+    QHash<qsizetype, TrackCut> tracks{}; // entries that are a track of an album image
     int jobs = 1;            // files at once
     ConversionSettings settings{};
     RunnerFactory makeRunner{}; // none: the default runner
@@ -82,6 +83,8 @@ public:
     void abort();
 
     const QStringList& files() const { return setup_.files; }
+    // How an entry is named to a person: its path, or "Album.cue track 3 of 12".
+    QString label(qsizetype index) const;
     // The encoder this batch runs, found once as it starts.
     const QString& encoder() const { return encoder_; }
     qsizetype size() const { return setup_.files.size(); }

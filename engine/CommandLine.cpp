@@ -146,7 +146,7 @@ bool ReservedName::encoderMayTry() const
 }
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,
-                    const ConversionSettings& s, const CommandExtras& extras)
+                    const ConversionSettings& s, const CommandExtras& extras, const TrackArgs* track)
 {
     const QString& sep = kArgumentSeparator;
     // Tags on the audio stream alone are that stream's; the cover is kept as a picture.
@@ -157,8 +157,15 @@ QString commandText(const QString& encoderPath, const QString& inputPath, const 
                       QStringLiteral("0:%1?").arg(extras.coverStream), QStringLiteral("-c:v"), QStringLiteral("copy"),
                       QStringLiteral("-disposition:v:0"), QStringLiteral("attached_pic")}
               .join(sep);
-    return encoderPath + sep + QStringLiteral("-y") + sep + QStringLiteral("-i") + sep + inputPath
-         + sep + QStringLiteral("-map_metadata") + sep + tags + sep
+    QString seek, cut;
+    if (track) {
+        seek = QStringLiteral("-ss") + sep + track->seek + sep;
+        cut = sep + QStringLiteral("-af") + sep + track->trim;
+        for (const auto& [key, value] : track->metadata)
+            cut += sep + QStringLiteral("-metadata") + sep + key + QLatin1Char('=') + value;
+    }
+    return encoderPath + sep + QStringLiteral("-y") + sep + seek + QStringLiteral("-i") + sep + inputPath
+         + sep + QStringLiteral("-map_metadata") + sep + tags + cut + sep
          + QStringLiteral("-id3v2_version") + sep + QStringLiteral("3")
          + sep + QStringLiteral("-ab") + sep + s.bitrate + QStringLiteral("k")
          + sep + QStringLiteral("-ar") + sep + (s.format == kOpus ? kOpusRate : s.rate)
@@ -166,9 +173,10 @@ QString commandText(const QString& encoderPath, const QString& inputPath, const 
          + sep + video + sep + output;
 }
 
-int argumentCount(const CommandExtras& extras)
+int argumentCount(const CommandExtras& extras, const TrackArgs* track)
 {
-    return kArgumentCount + (extras.coverStream < 0 ? 0 : kCoverArguments);
+    return kArgumentCount + (extras.coverStream < 0 ? 0 : kCoverArguments)
+         + (track ? 4 + 2 * int(track->metadata.size()) : 0);
 }
 
 QStringList splitArguments(const QString& commandText)

@@ -26,6 +26,15 @@ struct ConversionSettings {
     QString outputFolder;  // the chosen folder, ending in "/"
     bool keepFolders = false; // below a chosen folder, the dropped folders' tree
     bool skipExisting = false; // "If it exists": Skip a file whose result is there; else a new name
+    bool splitCue = false;     // an album image with a cue sheet gives one result per track
+};
+
+// What cuts one track out of an album image: the input seeked to a whole second
+// before it, then trimmed to its exact samples; its own tags over the image's.
+struct TrackArgs {
+    QString seek;                                   // whole seconds, before the input
+    QString trim;                                   // the audio filter that cuts the samples
+    QList<std::pair<QString, QString>> metadata;    // key, value
 };
 
 // What a file's own dump adds to its command: its tags live on its audio stream
@@ -90,8 +99,8 @@ struct ReservedName {
 ReservedName reserveFreeName(const NameParts& name, bool folderMayBeLink = false, const QString& below = {});
 
 QString commandText(const QString& encoderPath, const QString& inputPath, const QString& output,
-                    const ConversionSettings& settings, const CommandExtras& extras = {});
-int argumentCount(const CommandExtras& extras);
+                    const ConversionSettings& settings, const CommandExtras& extras = {}, const TrackArgs* track = nullptr);
+int argumentCount(const CommandExtras& extras, const TrackArgs* track = nullptr);
 
 QStringList splitArguments(const QString& commandText);
 

@@ -130,6 +130,88 @@ void leaveOutOutputFolder(CollectedInputs& inputs, const QString& outputFolder)
     }
 }
 
+namespace {
+// Why a sheet's FILE cannot be cut into tracks, or nothing when it can.
+QString fileTrouble(const QString& folder, const QString& file)
+{
+    if (file.contains(QLatin1Char('/')) || file == QLatin1String(".") || file == QLatin1String(".."))
+        return QStringLiteral("its FILE %1 is not beside it").arg(file);
+    const QString path = folder + QLatin1Char('/') + file;
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return QStringLiteral("its FILE %1 is not there").arg(file);
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("its FILE %1 is a link, which is not followed").arg(file);
+    if (!S_ISREG(st.st_mode))
+        return QStringLiteral("its FILE %1 is not a regular file").arg(file);
+    return {};
+}
+} // namespace
+
+void splitByCueSheets(CollectedInputs& in)
+{
+    struct Entry {
+        QString path;
+        QString subfolder;
+        bool inexact = false;
+        QString leftOut;
+        std::optional<TrackCut> track;
+    };
+    QList<QList<Entry>> replaced(in.paths.size()); // what each entry becomes
+    QSet<QString> images;                         // cut into tracks: not converted whole
+    for (qsizetype i = 0; i < in.paths.size(); ++i) {
+        const QString& path = in.paths[i];
+        Entry same{path, in.subfolders.value(i), in.inexact.contains(i), in.leftOut.value(i), std::nullopt};
+        replaced[i] = {same};
+        if (!path.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive) || same.inexact || !same.leftOut.isEmpty())
+            continue;
+        const auto bytes = platform::readSmallRegularFile(path, kMostCueBytes);
+        if (!bytes) {
+            if (platform::regularFileSize(path).value_or(0) > kMostCueBytes)
+                replaced[i][0].leftOut = QStringLiteral("it is larger than an album's cue sheet can be");
+            continue;
+        }
+        QString why;
+        const auto sheet = readCueSheet(*bytes, &why);
+        const QString folder = deletingLastPathComponent(path);
+        for (const CueTrack& t : sheet ? sheet->tracks : QList<CueTrack>())
+            if (why.isEmpty())
+                why = fileTrouble(folder, t.file);
+        if (!why.isEmpty()) {
+            replaced[i][0].leftOut = why;
+            continue;
+        }
+        const QString album =
+            safeFileName(sheet->title, deletingPathExtension(lastPathComponent(sheet->tracks.first().file)));
+        replaced[i].clear();
+        for (const CueTrack& t : sheet->tracks) {
+            images.insert(folder + QLatin1Char('/') + t.file);
+            TrackCut cut{path, t.number, int(sheet->tracks.size()), t.start, t.end,
+                         t.title, t.performer.isEmpty() ? sheet->performer : t.performer,
+                         sheet->title, sheet->performer, sheet->date, sheet->genre, album};
+            replaced[i] << Entry{folder + QLatin1Char('/') + t.file, same.subfolder, false, {}, cut};
+        }
+    }
+    CollectedInputs out;
+    out.notes = in.notes;
+    out.folders = in.folders;
+    for (qsizetype i = 0; i < replaced.size(); ++i)
+        for (const Entry& e : replaced[i]) {
+            if (!e.track && images.contains(e.path))
+                continue;
+            const qsizetype at = out.paths.size();
+            out.paths << e.path;
+            out.subfolders << e.subfolder;
+            if (e.inexact)
+                out.inexact.insert(at);
+            if (!e.leftOut.isEmpty())
+                out.leftOut.insert(at, e.leftOut);
+            if (e.track)
+                out.tracks.insert(at, *e.track);
+        }
+    in = std::move(out);
+}
+
 QStringList collectInputs(const QStringList& droppedPaths)
 {
     QList<QByteArray> native;

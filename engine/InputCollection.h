@@ -1,4 +1,6 @@
 #pragma once
+#include "engine/CueSheet.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -24,6 +26,8 @@ struct CollectedInputs {
     QStringList notes;
     // The dropped folders, as given.
     QStringList folders;
+    // Entries that are a track of an album image (their path is the image's).
+    QHash<qsizetype, TrackCut> tracks;
 };
 
 // The flat list of input files for dropped paths, given as the system's bytes: a
@@ -37,5 +41,11 @@ QStringList collectInputs(const QStringList& droppedPaths);
 // inputs: its files are taken out of the collection, with a note. Looks at the
 // file system (to know where the folders really are).
 void leaveOutOutputFolder(CollectedInputs& inputs, const QString& outputFolder);
+
+// "Split by cue sheet": each cue sheet that names audio files beside it becomes
+// one entry per track, where the sheet was, and the images it names leave the
+// collection; a sheet that cannot be followed stays, left out with why. Reads
+// the sheets: off the window's thread.
+void splitByCueSheets(CollectedInputs& inputs);
 
 } // namespace engine

@@ -27,9 +27,8 @@ constexpr int kSystemRetryMs = 1000;
 constexpr size_t kMostHeld = 64; // output chunks held back while the gate is closed
 
 // The result's first choice of name, when it holds a file that is not empty.
-std::optional<QString> existingResult(const QString& input, const ConversionSettings& s, const QString& subfolder)
+std::optional<QString> existingResult(const NameParts& name)
 {
-    const NameParts name = outputName(input, s, subfolder);
     const QString path = name.base + name.extension;
     if (const auto size = platform::regularFileSize(path); size && *size > 0)
         return path;
@@ -99,7 +98,60 @@ Journey::~Journey()
 
 FileOutcome Journey::outcomeOf(Outcome kind, const QString& reason, int resultCode) const
 {
-    return FileOutcome{.input = setup_.input, .outcome = kind, .resultCode = resultCode, .reason = reason};
+    return FileOutcome{.input = label(), .outcome = kind, .resultCode = resultCode, .reason = reason};
+}
+
+QString Journey::foldersBelow() const
+{
+    const QString kept = keptSubfolder(setup_.settings, setup_.subfolder);
+    if (!setup_.track)
+        return kept;
+    return kept.isEmpty() ? setup_.track->folder : kept + QLatin1Char('/') + setup_.track->folder;
+}
+
+NameParts Journey::resultName() const
+{
+    NameParts name = outputName(setup_.input, setup_.settings, setup_.subfolder);
+    if (setup_.track)
+        name.base = deletingLastPathComponent(name.base) + QLatin1Char('/') + setup_.track->folder + QLatin1Char('/')
+                  + setup_.track->resultBase();
+    return name;
+}
+
+// Sample-exact: the image is seeked to a whole second before the track, then its
+// samples are trimmed, timestamps from zero again.
+std::optional<QString> Journey::cutTrack(int rate, std::optional<double> imageSeconds)
+{
+    const TrackCut& t = *setup_.track;
+    if (rate <= 0)
+        return QStringLiteral("its image states no sample rate");
+    const double start = double(t.start) / 75.0;
+    if (imageSeconds && start >= *imageSeconds)
+        return QStringLiteral("it starts at %1, after the end of its image (%2)")
+            .arg(clockText(qint64(start)), clockText(qint64(*imageSeconds)));
+    const qint64 seek = std::max<qint64>(0, qint64(start) - 1);
+    const auto samples = [&](qint64 frames) { return (frames * rate + 37) / 75 - seek * rate; };
+    QString trim = QStringLiteral("atrim=start_sample=%1").arg(samples(t.start));
+    if (t.end)
+        trim += QStringLiteral(":end_sample=%1").arg(samples(*t.end));
+    trim += QStringLiteral(",asetpts=PTS-STARTPTS");
+    TrackArgs args{QString::number(seek), trim, {}};
+    const auto tag = [&](const char* key, const QString& value) {
+        if (!value.isEmpty())
+            args.metadata << std::make_pair(QString::fromLatin1(key), value);
+    };
+    tag("title", t.title);
+    tag("artist", t.performer);
+    tag("album", t.album);
+    tag("album_artist", t.albumArtist);
+    tag("track", QStringLiteral("%1/%2").arg(t.number).arg(t.count));
+    tag("date", t.date);
+    tag("genre", t.genre);
+    trackArgs_ = args;
+    const double end = t.end ? double(*t.end) / 75.0 : imageSeconds.value_or(start);
+    trackSeconds_ = std::max(0.0, end - start);
+    totalDuration_ = qint32(trackSeconds_);
+    return std::nullopt;
 }
 
 void Journey::start()
@@ -109,10 +161,10 @@ void Journey::start()
         return examined({});
     offThread(
         this,
-        [input = setup_.input, exact = setup_.exactName, settings = setup_.settings, subfolder = setup_.subfolder] {
+        [input = setup_.input, exact = setup_.exactName, skip = setup_.settings.skipExisting, name = resultName()] {
             Examined e;
             // Run again over a library: what is converted already is not even looked at.
-            if (settings.skipExisting && exact && (e.existing = existingResult(input, settings, subfolder)))
+            if (skip && exact && (e.existing = existingResult(name)))
                 return e;
             // The fallback writes its temporary file in the Converted folder, whatever the output folder.
             e.converted = platform::makeFolder(withoutTrailingSlashes(convertedFolder(input)));
@@ -201,7 +253,7 @@ void Journey::groupConverted(const GroupProof& proof, const std::shared_ptr<KVSh
     offThread(
         this, [result = result_] { return result->size(); },
         [this](std::optional<qint64> size) {
-            publish(judgeEnd(setup_.input, output_, {0, stopRequested_, size, false, {}, {}}), size);
+            publish(judgeEnd(label(), output_, {0, stopRequested_, size, false, {}, {}}), size);
         });
 }
 
@@ -257,6 +309,10 @@ void Journey::probed()
     if (decision.durationText && *decision.durationText == QLatin1String("N/A"))
         return fallback();
     totalDuration_ = decision.durationText ? durationSeconds(*decision.durationText).value_or(0) : 0;
+    if (setup_.track)
+        if (const auto why = cutTrack(facts.sampleRate, decision.durationText ? preciseSeconds(*decision.durationText)
+                                                                              : std::nullopt))
+            return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, *why));
     reserveOutput();
 }
 
@@ -303,9 +359,17 @@ void Journey::temporaryProbed()
     const QString text = decodeProbeBytes(run_->result().errorBytes);
     run_->deleteLater();
     run_ = nullptr;
-    const auto duration = parseInputDump(text, wav_.path).durationText;
+    const InputFacts measured = parseInputDump(text, wav_.path);
+    const auto duration = measured.durationText;
     qCDebug(lcEngine).noquote() << "TotalDuration:" << duration.value_or(QString());
     totalDuration_ = duration ? durationSeconds(*duration).value_or(0) : 0;
+    if (setup_.track)
+        if (const auto why = cutTrack(measured.sampleRate, duration ? preciseSeconds(*duration) : std::nullopt)) {
+            const QString reason = *why;
+            return offThread(
+                this, [wav = wav_] { return platform::removeIfSame(wav.path, *wav.id, false); },
+                [this, reason](bool) { end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, reason)); });
+        }
     offThread(
         this, [wav = wav_] { return platform::removeIfSame(wav.path, *wav.id, false); },
         [this](bool) { stopRequested_ ? end(Ending::Stopped, outcomeOf(Outcome::Stopped)) : reserveOutput(); });
@@ -318,8 +382,7 @@ void Journey::reserveOutput()
     const bool chosenFolder = setup_.settings.outputChoice != kOriginalFolder;
     offThread(
         this,
-        [name = outputName(setup_.input, setup_.settings, setup_.subfolder), chosenFolder,
-         below = keptSubfolder(setup_.settings, setup_.subfolder), recovery = setup_.recovery] {
+        [name = resultName(), chosenFolder, below = foldersBelow(), recovery = setup_.recovery] {
             return reserveResult(name, chosenFolder, below, recovery.get());
         },
         [this](const ReservedResult& reserved) { named(reserved); });
@@ -346,12 +409,13 @@ void Journey::named(const ReservedResult& reserved)
     qCDebug(lcEngine).noquote() << "Format:" << s.format;
     gate_.say([this] { host_->journeyNamed(this); });
     // The encoder writes the unfinished file; the name is published once it is judged.
-    const QString command = commandText(setup_.encoder, input, encoderOutput_, s, extras_);
+    const TrackArgs* track = trackArgs_ ? &*trackArgs_ : nullptr;
+    const QString command = commandText(setup_.encoder, input, encoderOutput_, s, extras_, track);
     qCDebug(lcEngine).noquote() << "path:" << input;
     const QStringList arguments = host_->journeyArguments(this, command);
     for (const QString& a : arguments)
         qCDebug(lcEngine, "arg: %s \n", qUtf8Printable(a));
-    if (arguments.size() != argumentCount(extras_))
+    if (arguments.size() != argumentCount(extras_, track))
         return end(Ending::LeftOut,
                    outcomeOf(Outcome::LeftOut,
                              QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
@@ -371,6 +435,8 @@ void Journey::launch(const QStringList& arguments)
         if (result_)
             runner_->setPassedDescriptors({result_->descriptor()});
         conversionText_ = std::make_unique<ConversionText>(setup_.input, encoderOutput_, tagLines_);
+        if (setup_.track)
+            conversionText_->setExpectedSeconds(trackSeconds_);
         // The end is judged from every byte it writes, also those the views never get.
         runner_->setRawErrorObserver([this](const QByteArray& bytes) {
             conversionText_->feed(bytes);
@@ -544,7 +610,7 @@ void Journey::conclude(int status)
     const QString last = pipeFailure ? systemRefused(pipeFailure) : text.lastDiagnosticLine();
     offThread(
         this,
-        [input = setup_.input, output = output_, result = result_, status, stopped = stopRequested_,
+        [input = label(), output = output_, result = result_, status, stopped = stopRequested_,
          said = text.noSpaceSaid(), onlyTags = text.noSpaceOnlyInTagLines(), last,
          trouble = troubleText(text.trouble())] {
             Concluded c;

@@ -1,5 +1,6 @@
 #pragma once
 #include "engine/CommandLine.h"
+#include "engine/CueSheet.h"
 #include "engine/Decisions.h"
 #include "engine/EncoderRuns.h"
 #include "engine/Group.h"
@@ -88,6 +89,7 @@ public:
         // (the window's); otherwise nowhere.
         bool decodeSpeaks = true;
         Group* group = nullptr; // its group (Plan::InGroup)
+        std::optional<TrackCut> track; // a track of an album image (input: the image)
     };
     Journey(Setup setup, JourneyHost* host, std::function<void(Journey*)> onEnd);
     ~Journey() override;
@@ -99,6 +101,8 @@ public:
     void stop(bool now = false);
 
     const QString& input() const { return setup_.input; }
+    // How the file is named to a person: its path, or "Album.cue track 3 of 12".
+    QString label() const { return setup_.track ? setup_.track->label() : setup_.input; }
     qsizetype index() const { return setup_.index; }
     qint32 totalDuration() const { return totalDuration_; }
     qint64 position() const { return position_; }
@@ -169,6 +173,11 @@ private:
     void conclude(int status);
     void publish(FileOutcome judged, std::optional<qint64> size);
     FileOutcome outcomeOf(Outcome kind, const QString& reason = {}, int resultCode = 0) const;
+    // Where its result goes: the name, and the folders to make below the output folder.
+    NameParts resultName() const;
+    QString foldersBelow() const;
+    // A track: where its cut lies in the image, once the image's rate and length are told.
+    std::optional<QString> cutTrack(int sampleRate, std::optional<double> imageSeconds);
     // The one place a journey ends: what it reserved goes first, if anything.
     void end(Ending ending, FileOutcome outcome);
     void report();
@@ -203,6 +212,8 @@ private:
     bool decided_ = false; // convert at once: the dump has said what the file is
     enum class Then { Go, NotAudio, TooSlow, Restart } then_ = Then::Go;
     QStringList arguments_;
+    std::optional<TrackArgs> trackArgs_;
+    double trackSeconds_ = 0;
 };
 
 } // namespace engine

@@ -96,7 +96,7 @@ QString Presenter::title() const
 {
     QStringList names;
     for (const Journey* j : batch_.running())
-        names << lastPathComponent(j->input());
+        names << lastPathComponent(j->label());
     if (names.isEmpty() || batch_.ended())
         return {};
     QString title = QStringLiteral("Qelvanto — %1 of %2 — %3")

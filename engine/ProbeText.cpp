@@ -202,6 +202,10 @@ InputFacts parseInputDump(const QString& text, const QString& inputPath, const Q
             kinds[number].insert(picture ? QStringLiteral("Picture") : m.captured(3));
             // Only the first audio stream's tags are the ones copied.
             lastStreamAudio = m.captured(3) == QLatin1String("Audio") && (firstAudio < 0 || firstAudio == number);
+            if (lastStreamAudio && facts.sampleRate == 0) {
+                static const QRegularExpression rate(QStringLiteral(", (\\d+) Hz(?:,|$)"));
+                facts.sampleRate = rate.match(line).captured(1).toInt();
+            }
             if (lastStreamAudio)
                 firstAudio = number;
             continue;
@@ -463,7 +467,9 @@ void ConversionText::judge()
     }
     const InputFacts facts = parseInputDump(head_, input_);
     // A duration the encoder only estimated says nothing of what the file holds.
-    if (facts.durationText && !head_.contains(kEstimated))
+    if (expected_)
+        trouble_.stated = expected_;
+    else if (facts.durationText && !head_.contains(kEstimated))
         trouble_.stated = preciseSeconds(*facts.durationText);
     trouble_.reached = reached_;
     for (const QString& line : own(afterStart_) + own(afterEnd_)) {

@@ -74,6 +74,7 @@ struct InputFacts {
     bool opened = false; // the header of this input is there: the encoder could read it
     bool audio = false;  // a stream that every line of its number calls Audio
     int audioStreams = 0; // how many streams a line calls Audio
+    int sampleRate = 0;   // of the first audio stream, as its line states it
     std::optional<QString> durationText; // of the one duration line; none without one (or with several)
     bool containerTags = false;   // tags of the file itself
     bool audioStreamTags = false; // tags of the first audio stream (besides the encoder's own)
@@ -156,6 +157,8 @@ public:
     double speed() const { return speed_; }
     // After finish(): what went wrong while the input was read.
     const ReadingTrouble& trouble() const { return trouble_; }
+    // What the output should hold, when it is not the input's whole length (a track cut from an image).
+    void setExpectedSeconds(double seconds) { expected_ = seconds; }
 
     static constexpr qsizetype kMostHead = 8 * 1024 * 1024; // a dump of tags may be long
     static constexpr qsizetype kMostAfter = 256 * 1024;
@@ -182,6 +185,7 @@ private:
     std::optional<double> reached_;
     double speed_ = 0;
     QHash<QString, int> troubleLines_; // line -> how often it came
+    std::optional<double> expected_;
     ReadingTrouble trouble_;
 };
 

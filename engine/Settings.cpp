@@ -45,6 +45,11 @@ QString ifExistsFilePath()
     return settingsFolder() + QStringLiteral("/ifexists.dat");
 }
 
+QString cueFilePath()
+{
+    return settingsFolder() + QStringLiteral("/cue.dat");
+}
+
 QString keepFoldersFilePath()
 {
     return settingsFolder() + QStringLiteral("/keepfolders.dat");
@@ -177,6 +182,17 @@ bool saveSkipExisting(bool skip)
     return platform::replaceFileAtomically(ifExistsFilePath(), skip ? "skip" : "rename");
 }
 
+bool readSplitCue()
+{
+    return platform::readSmallRegularFile(cueFilePath(), kMostFileBytes) == QByteArray("1");
+}
+
+bool saveSplitCue(bool split)
+{
+    QDir().mkpath(settingsFolder());
+    return platform::replaceFileAtomically(cueFilePath(), split ? "1" : "0");
+}
+
 int maxJobs()
 {
     return std::max(1, QThread::idealThreadCount());
@@ -206,6 +222,7 @@ SavedChoices readSavedChoices(int cores, std::FILE* echo)
     saved.jobs = readJobs(cores);
     saved.keepFolders = readKeepFolders();
     saved.skipExisting = readSkipExisting();
+    saved.splitCue = readSplitCue();
     return saved;
 }
 

@@ -21,6 +21,7 @@ QString jobsFilePath();    // folder + "/jobs.dat"
 QString windowFilePath();  // folder + "/window.dat"
 QString keepFoldersFilePath(); // folder + "/keepfolders.dat"
 QString ifExistsFilePath();    // folder + "/ifexists.dat"
+QString cueFilePath();         // folder + "/cue.dat"
 
 // Reads the file, echoes its bytes to out until a byte 0xFF or the end, and gives
 // it whole as UTF-8. Outer none: no small regular file there (a link, a FIFO, a
@@ -62,6 +63,9 @@ bool saveKeepFolders(bool keep); // atomically
 // "If it exists": Skip only when ifexists.dat holds exactly "skip"; else New name.
 bool readSkipExisting();
 bool saveSkipExisting(bool skip); // atomically
+// "Split by cue sheet": on only when cue.dat holds exactly "1".
+bool readSplitCue();
+bool saveSplitCue(bool split); // atomically
 
 // The most files at once: one per core.
 int maxJobs();
@@ -76,6 +80,7 @@ struct SavedChoices {
     int jobs = 1;
     bool keepFolders = false;
     bool skipExisting = false;
+    bool splitCue = false;
     bool showFolder = true;
 };
 // echo: where the window echoes setting.dat and folder.dat as it reads them at

@@ -17,7 +17,7 @@ shift || true
 
 # Building and running the program: compiler, build tools, Qt, the encoder and a
 # font for the window's text.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev ffmpeg fonts-dejavu-core)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libcue-dev ffmpeg fonts-dejavu-core)
 if ! $program_only; then
   # The tests: an X server and a window manager for the sessions, a message bus
   # for the desktop notification and file manager calls, the desktop file

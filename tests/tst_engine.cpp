@@ -12,6 +12,7 @@
 #include "engine/InputCollection.h"
 #include "engine/ResultFile.h"
 
+#include "engine/CueSheet.h"
 #include "engine/Presenter.h"
 
 #include <csignal>
@@ -63,6 +64,9 @@ private slots:
     void conversionEnd_data();
     void conversionEnd();
     void presenterSaysOnce();
+    void cueSheets_data();
+    void cueSheets();
+    void albumImagesSplit();
     void shortFilesShareRuns();
     void stopInTheMiddleOfAGroup();
     void wholeBatchWithCoreOnly_data();
@@ -695,6 +699,116 @@ RunnerFactory counting(int* starts, std::function<void(const QStringList&)> seen
 }
 } // namespace
 
+void EngineTest::cueSheets_data()
+{
+    QTest::addColumn<QByteArray>("sheet");
+    QTest::addColumn<QString>("read"); // album|performer|date|genre; then number:title:start-end per track; or the reason
+    const QByteArray head = "REM GENRE \"Ambient\"\nREM DATE 2001\nPERFORMER \"The Tones\"\nTITLE \"Three\"\n"
+                            "FILE \"a.flac\" WAVE\n";
+    QTest::newRow("an album") << head + "  TRACK 01 AUDIO\n    TITLE \"Low\"\n    INDEX 01 00:00:00\n"
+                                        "  TRACK 02 AUDIO\n    TITLE \"Mid\"\n    INDEX 00 00:04:70\n    INDEX 01 00:05:00\n"
+                              << "Three|The Tones|2001|Ambient 1:Low:0-375 2:Mid:375-";
+    QTest::newRow("Latin-1") << QByteArray("TITLE \"Caf\xe9\"\nFILE \"a.flac\" WAVE\n  TRACK 01 AUDIO\n    TITLE \"\xe9t\xe9\"\n"
+                                           "    INDEX 01 00:00:00\n")
+                             << QString::fromUtf8("Café||| 1:été:0-");
+    QTest::newRow("one image per track") << QByteArray("FILE \"1.wav\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"
+                                                       "FILE \"2.wav\" WAVE\n  TRACK 02 AUDIO\n    INDEX 01 00:00:00\n")
+                                         << "||| 1::0- 2::0-";
+    QTest::newRow("track 2 before track 1")
+        << head + "  TRACK 01 AUDIO\n    INDEX 01 00:05:00\n  TRACK 02 AUDIO\n    INDEX 01 00:01:00\n"
+        << "its track 2 starts before track 1 ends";
+    QByteArray many = "FILE \"a.flac\" WAVE\n";
+    for (int i = 1; i <= 150; ++i)
+        many += QStringLiteral("  TRACK %1 AUDIO\n    INDEX 01 %2:00:00\n").arg(i % 100, 2, 10, QLatin1Char('0')).arg(i).toLatin1();
+    QTest::newRow("more tracks than a CD") << many << "it names more than 99 tracks";
+    QTest::newRow("no track") << head << "it is not a cue sheet the reader understands";
+    QTest::newRow("not a sheet") << QByteArray("\x89PNG\r\n\x1a\n") << "it is not a cue sheet the reader understands";
+}
+
+void EngineTest::cueSheets()
+{
+    QFETCH(QByteArray, sheet);
+    QFETCH(QString, read);
+    QString why;
+    const auto cue = readCueSheet(sheet, &why);
+    if (!cue) {
+        QCOMPARE(why, read);
+        return;
+    }
+    QString got = QStringList{cue->title, cue->performer, cue->date, cue->genre}.join('|');
+    for (const CueTrack& t : cue->tracks)
+        got += QStringLiteral(" %1:%2:%3-%4").arg(t.number).arg(t.title).arg(t.start).arg(t.end ? QString::number(*t.end) : "");
+    QCOMPARE(got, read);
+    // Made safe as a name: no separator, no way up, not hidden.
+    QCOMPARE(safeFileName("../x/y\n", "01"), QStringLiteral("_._x_y_"));
+    QCOMPARE(safeFileName("..", "01"), QStringLiteral("_."));
+    QCOMPARE(safeFileName("  ", "01"), QStringLiteral("01"));
+}
+
+void EngineTest::albumImagesSplit()
+{
+    // A three-track FLAC image, its sheet, and beside them sheets that cannot be followed.
+    QTemporaryDir d;
+    QVERIFY(runEncoder({"-f", "lavfi", "-i", "sine=f=300:d=5", "-f", "lavfi", "-i", "sine=f=500:d=7", "-f", "lavfi", "-i",
+                        "sine=f=700:d=4", "-filter_complex", "[0][1][2]concat=n=3:v=0:a=1", "-ac", "2",
+                        d.filePath("album.flac")}));
+    QVERIFY(writeWhole(d.filePath("album.cue"),
+                       "PERFORMER \"The Tones\"\nTITLE \"Three\"\nFILE \"album.flac\" WAVE\n"
+                       "  TRACK 01 AUDIO\n    TITLE \"Low\"\n    INDEX 01 00:00:00\n"
+                       "  TRACK 02 AUDIO\n    TITLE \"Mid/../x\"\n    PERFORMER \"Guest\"\n    INDEX 01 00:05:00\n"
+                       "  TRACK 03 AUDIO\n    TITLE \"High\"\n    INDEX 01 00:12:00\n"));
+    QVERIFY(writeWhole(d.filePath("sub/outside.cue"), "FILE \"../album.flac\" WAVE\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n"));
+    const auto run = [&](bool split, const QStringList& files) {
+        RecordingHost host;
+        auto batch = std::make_unique<Batch>(
+            BatchSetup{.files = files, .jobs = 2, .settings = {"flac", "192", "44100", 1, kOriginalFolder, {}, false, false, split}},
+            &host);
+        CollectedInputs in;
+        in.paths = files;
+        if (split)
+            splitByCueSheets(in);
+        batch = std::make_unique<Batch>(BatchSetup{.files = in.paths,
+                                                   .leftOut = in.leftOut,
+                                                   .tracks = in.tracks,
+                                                   .jobs = 2,
+                                                   .settings = {"flac", "192", "44100", 1, kOriginalFolder, {}, false, false, split}},
+                                        &host);
+        host.batch = batch.get();
+        batch->start();
+        [&] { QTRY_COMPARE_WITH_TIMEOUT(host.ends.size(), 1, 60000); }();
+        QStringList said;
+        for (qsizetype i = 0; i < in.paths.size(); ++i)
+            said << batch->label(i) + ": " + describe(*batch->outcome(i));
+        return said;
+    };
+    // Off: the image converts whole, the sheet is not audio, as ever.
+    QStringList said = run(false, {d.filePath("album.flac"), d.filePath("album.cue")});
+    QCOMPARE(said, QStringList({d.filePath("album.flac") + ": converted to " + d.filePath("Converted/album.flac"),
+                                d.filePath("album.cue") + ": not audio, skipped"}));
+    QVERIFY(QFile::remove(d.filePath("Converted/album.flac")));
+    // On: one file per track, in the album's folder, named and tagged by the sheet.
+    said = run(true, {d.filePath("album.flac"), d.filePath("album.cue"), d.filePath("sub/outside.cue")});
+    const QString album = d.filePath("Converted/Three/");
+    QCOMPARE(said, QStringList({d.filePath("album.cue") + " track 1 of 3: converted to " + album + "01 - Low.flac",
+                                d.filePath("album.cue") + " track 2 of 3: converted to " + album + "02 - Mid_.._x.flac",
+                                d.filePath("album.cue") + " track 3 of 3: converted to " + album + "03 - High.flac",
+                                d.filePath("sub/outside.cue") + ": left out: its FILE ../album.flac is not beside it"}));
+    const QStringList durations{"00:00:05.00", "00:00:07.00", "00:00:04.00"};
+    const QStringList names{"01 - Low", "02 - Mid_.._x", "03 - High"};
+    const QStringList titles{"Low", "Mid/../x", "High"}, artists{"The Tones", "Guest", "The Tones"};
+    for (int i = 0; i < 3; ++i) {
+        QByteArray err;
+        runEncoder({"-v", "info", "-i", album + names[i] + ".flac"}, &err);
+        const QString dump = QString::fromUtf8(err);
+        QVERIFY2(dump.contains("Duration: " + durations[i]), qPrintable(dump));
+        for (const QString& tag : {"title           : " + titles[i], "ARTIST          : " + artists[i],
+                                   QStringLiteral("ALBUM           : Three"), QStringLiteral("album_artist    : The Tones"),
+                                   QStringLiteral("track           : %1/3").arg(i + 1)})
+            QVERIFY2(dump.contains(tag, Qt::CaseInsensitive), qPrintable(tag + "\n" + dump));
+    }
+    QCOMPARE(allEntries(d.filePath("Converted")), QStringList{"Three"});
+}
+
 void EngineTest::shortFilesShareRuns()
 {
     // Short clips, two at once, with a text file, a cut WAV and a FIFO among them.
@@ -1029,7 +1143,7 @@ void EngineTest::commandLine_data()
                                     << "usage qelvanto: --format goes with --convert: qelvanto --convert [OPTIONS] PATH…";
     row("unknown option") << QByteArrayList{"-c", "--fromat", "ogg", "a"} << none
                           << "usage qelvanto: Unknown option 'fromat'. The options are --convert, --format, --bitrate, "
-                             "--rate, --channels, --jobs, --output, --keep-folders, --existing, --quiet, --help and --version.";
+                             "--rate, --channels, --jobs, --output, --keep-folders, --existing, --split-cue, --quiet, --help and --version.";
 }
 
 void EngineTest::commandLine()

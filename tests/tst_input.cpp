@@ -249,15 +249,15 @@ void InputTest::keyboardAndScreenReader()
     for (QWidget* w = ui.imgView->nextInFocusChain(); w != ui.imgView && order.size() < 20; w = w->nextInFocusChain())
         if (w->isVisibleTo(c.mainWindow()) && (w->focusPolicy() & Qt::TabFocus))
             order << w;
-    QCOMPARE(order.mid(0, 12), (QList<QWidget*>{ui.cmbFormat, ui.cmbbr, ui.cmbRate, ui.cmbChannel, ui.cmbJobs, ui.cmbOutput,
-                                                ui.chkKeepFolders, ui.cmbExisting, ui.txtOutputPath, ui.lblWeb, ui.runButton,
-                                                ui.textOutlet}));
+    QCOMPARE(order.mid(0, 13), (QList<QWidget*>{ui.cmbFormat, ui.cmbbr, ui.cmbRate, ui.cmbChannel, ui.cmbJobs, ui.cmbOutput,
+                                                ui.chkKeepFolders, ui.cmbExisting, ui.chkSplitCue, ui.txtOutputPath, ui.lblWeb,
+                                                ui.runButton, ui.textOutlet}));
     // What a screen reader hears: every control has a name, the boxes by their captions,
     // the door as a button whose press picks files.
     const QList<std::pair<QWidget*, QString>> named{{ui.cmbFormat, "Format"}, {ui.cmbbr, "Bitrate"},
                                                     {ui.cmbRate, "Sample rate"}, {ui.cmbChannel, "Channels"},
                                                     {ui.cmbOutput, "Save to"}, {ui.chkKeepFolders, "Keep folders"},
-                                                    {ui.cmbExisting, "If it exists"},
+                                                    {ui.cmbExisting, "If it exists"}, {ui.chkSplitCue, "Split by cue sheet"},
                                                     {ui.imgView, "Add files"}};
     // On Linux a box's name is its value and its caption comes as its label relation.
     const auto heard = [](QWidget* w) {

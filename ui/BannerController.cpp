@@ -232,14 +232,18 @@ bool BannerController::chooseOutputFolder()
 
 void BannerController::batchStart(engine::CollectedInputs inputs)
 {
-    // A chosen folder inside a dropped one holds results, not inputs; finding
-    // out looks at the folders, off the window's thread.
-    if (ui_->cmbOutput->currentText() != engine::kOriginalFolder && !inputs.folders.isEmpty()) {
+    // A chosen folder inside a dropped one holds results, not inputs, and cue
+    // sheets are read: both look at files, off the window's thread.
+    const bool chosen = ui_->cmbOutput->currentText() != engine::kOriginalFolder && !inputs.folders.isEmpty();
+    if (chosen || ui_->chkSplitCue->isChecked()) {
         collecting_ = true;
         engine::offThread(
             this,
-            [inputs = std::move(inputs), folder = ui_->txtOutputPath->text()]() mutable {
+            [inputs = std::move(inputs), folder = chosen ? ui_->txtOutputPath->text() : QString(),
+             split = ui_->chkSplitCue->isChecked()]() mutable {
                 engine::leaveOutOutputFolder(inputs, folder);
+                if (split)
+                    engine::splitByCueSheets(inputs);
                 return inputs;
             },
             [this](const engine::CollectedInputs& kept) {
@@ -262,6 +266,7 @@ void BannerController::createBatch(const engine::CollectedInputs& inputs)
                              .inexact = inputs.inexact,
                              .subfolders = inputs.subfolders,
                              .leftOut = inputs.leftOut,
+                             .tracks = inputs.tracks,
                              .jobs = std::max(1, ui_->cmbJobs->currentIndex() + 1),
                              .settings = chosenSettings(),
                              .makeRunner = runnerFactory_};

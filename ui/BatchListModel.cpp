@@ -51,7 +51,7 @@ QVariant BatchListModel::data(const QModelIndex& index, int role) const
 {
     if (!batch_ || !index.isValid() || index.row() >= rows_.size())
         return {};
-    const QString& input = batch_->files().at(index.row());
+    const QString input = batch_->label(index.row());
     const Row& row = rows_.at(index.row());
     switch (role) {
     case Qt::DisplayRole:

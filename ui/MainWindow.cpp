@@ -87,7 +87,7 @@ QList<QWidget*> MainWindow::settingsControls() const
 QList<QWidget*> MainWindow::outputControls() const
 {
     const Ui::MainWindow& ui = *ui_;
-    return {ui.cmbOutput, ui.chkKeepFolders, ui.lblExisting, ui.cmbExisting, ui.lblOutputPath};
+    return {ui.cmbOutput, ui.chkKeepFolders, ui.lblExisting, ui.cmbExisting, ui.lblOutputPath, ui.chkSplitCue};
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

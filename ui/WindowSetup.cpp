@@ -148,13 +148,14 @@ void applyChoices(Ui::MainWindow& ui, const settings::SavedChoices& saved)
     ui.cmbJobs->setCurrentIndex(saved.jobs - 1);
     ui.chkKeepFolders->setChecked(saved.keepFolders);
     ui.cmbExisting->setCurrentIndex(saved.skipExisting ? 1 : 0);
+    ui.chkSplitCue->setChecked(saved.splitCue);
 }
 
 engine::ConversionSettings choicesOf(const Ui::MainWindow& ui)
 {
     return {ui.cmbFormat->currentText(),    ui.cmbbr->currentText(),     ui.cmbRate->currentText(),
             ui.cmbChannel->currentIndex(),  ui.cmbOutput->currentText(), ui.txtOutputPath->text(),
-            ui.chkKeepFolders->isChecked(), ui.cmbExisting->currentIndex() == 1};
+            ui.chkKeepFolders->isChecked(), ui.cmbExisting->currentIndex() == 1, ui.chkSplitCue->isChecked()};
 }
 
 void saveChoices(const Ui::MainWindow& ui)
@@ -164,6 +165,7 @@ void saveChoices(const Ui::MainWindow& ui)
     settings::saveJobs(std::max(1, ui.cmbJobs->currentIndex() + 1));
     settings::saveKeepFolders(ui.chkKeepFolders->isChecked());
     settings::saveSkipExisting(ui.cmbExisting->currentIndex() == 1);
+    settings::saveSplitCue(ui.chkSplitCue->isChecked());
 }
 
 QIcon applicationIcon()
