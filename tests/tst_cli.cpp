@@ -478,6 +478,8 @@ void CliTest::shellCompletion_data()
     QTest::newRow("rates") << "qelvanto -c --rate ''" << engine::kRates;
     QTest::newRow("channels") << "qelvanto -c --channels ''" << QStringList{"mono", "stereo"};
     QTest::newRow("options") << "qelvanto --k" << QStringList{"--keep-folders"};
+    QTest::newRow("existing") << "qelvanto -c --existing ''" << QStringList{"rename", "skip"};
+    QTest::newRow("split") << "qelvanto --sp" << QStringList{"--split-cue"};
 }
 
 void CliTest::shellCompletion()
