@@ -4,6 +4,7 @@
 #include "ui/MainWindow.h"
 #include "ui/WindowSetup.h"
 #include "platform/FileSystem.h"
+#include "platform/Languages.h"
 #include "platform/Signals.h"
 #include "platform/Task.h"
 
@@ -24,9 +25,11 @@ int main(int argc, char* argv[])
     if (cli::wantsTerminal(arguments)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Qelvanto"));
+        platform::installTranslations();
         return cli::runWithoutWindow(arguments);
     }
     QApplication app(argc, argv);
+    platform::installTranslations();
     // What is left once Qt has taken its own options: files and folders to convert.
     arguments.clear();
     for (int i = 1; i < argc; ++i)

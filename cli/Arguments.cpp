@@ -4,6 +4,7 @@
 #include "engine/Choices.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,10 @@ namespace cli {
 
 namespace {
 
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Arguments)
+};
+
 const QString kProgram = QStringLiteral("qelvanto");
 
 // Options that only make sense for a batch without a window.
@@ -26,9 +31,9 @@ const QStringList kConvertOptions{QStringLiteral("format"), QStringLiteral("bitr
                                   QStringLiteral("quiet")};
 const QStringList kExistingValues{QStringLiteral("rename"), QStringLiteral("skip")};
 
-QString oneOf(const QStringList& values)
+QString listed(const QStringList& values)
 {
-    return QStringLiteral("use one of: ") + values.join(QStringLiteral(", "));
+    return values.join(QStringLiteral(", "));
 }
 
 QStringList lowered(const QStringList& values)
@@ -51,20 +56,20 @@ Invocation usageError(const QString& line)
 QString acceptedValues(const QString& option, int cores)
 {
     if (option == QLatin1String("format"))
-        return oneOf(engine::kFormats);
+        return Words::tr("use one of: %1").arg(listed(engine::kFormats));
     if (option == QLatin1String("bitrate"))
-        return oneOf(engine::kBitrates) + QStringLiteral(" (kbit/s)");
+        return Words::tr("use one of: %1 (kbit/s)").arg(listed(engine::kBitrates));
     if (option == QLatin1String("rate"))
-        return oneOf(engine::kRates) + QStringLiteral(" (Hz)");
+        return Words::tr("use one of: %1 (Hz)").arg(listed(engine::kRates));
     if (option == QLatin1String("channels"))
-        return oneOf(lowered(engine::kChannels));
+        return Words::tr("use one of: %1").arg(listed(lowered(engine::kChannels)));
     if (option == QLatin1String("jobs"))
-        return QStringLiteral("use a number of files from 1 to %1 (the number of cores)").arg(cores);
+        return Words::tr("use a number of files from 1 to %1 (the number of cores)").arg(cores);
     if (option == QLatin1String("output"))
-        return QStringLiteral("use an existing folder");
+        return Words::tr("use an existing folder");
     if (option == QLatin1String("existing"))
-        return oneOf(kExistingValues);
-    return QStringLiteral("see qelvanto --help");
+        return Words::tr("use one of: %1").arg(listed(kExistingValues));
+    return Words::tr("see qelvanto --help");
 }
 
 bool isUtf8(const QByteArray& bytes)
@@ -131,7 +136,7 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
                           const QByteArray& workingDirectory)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(Words::tr(
         "Converts batches of audio files.\n"
         "Without --convert it opens its window and starts a batch of the given files and\n"
         "folders, as if they had been dropped on the door.\n"
@@ -139,44 +144,44 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
         "window's last choices. Exit status: 0 every audio file converted, 1 a file failed,\n"
         "was stopped or was left out, 2 a usage error, 130 or 143 interrupted."));
     const QCommandLineOption convert({QStringLiteral("c"), QStringLiteral("convert")},
-                                     QStringLiteral("Convert without a window; a summary follows on standard output."));
+                                     Words::tr("Convert without a window; a summary follows on standard output."));
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("Output format: %1.").arg(engine::kFormats.join(QStringLiteral(", "))),
+                                    Words::tr("Output format: %1.").arg(engine::kFormats.join(QStringLiteral(", "))),
                                     QStringLiteral("format"));
     const QCommandLineOption bitrate(
         QStringLiteral("bitrate"),
-        QStringLiteral("Bitrate in kbit/s: %1.").arg(engine::kBitrates.join(QStringLiteral(", "))), QStringLiteral("kbit/s"));
+        Words::tr("Bitrate in kbit/s: %1.").arg(engine::kBitrates.join(QStringLiteral(", "))), QStringLiteral("kbit/s"));
     const QCommandLineOption rate(QStringLiteral("rate"),
-                                  QStringLiteral("Sample rate in Hz: %1.").arg(engine::kRates.join(QStringLiteral(", "))),
+                                  Words::tr("Sample rate in Hz: %1.").arg(engine::kRates.join(QStringLiteral(", "))),
                                   QStringLiteral("Hz"));
-    const QCommandLineOption channels(QStringLiteral("channels"), QStringLiteral("mono or stereo."),
+    const QCommandLineOption channels(QStringLiteral("channels"), Words::tr("mono or stereo."),
                                       QStringLiteral("mono|stereo"));
     const QCommandLineOption jobs(QStringLiteral("jobs"),
-                                  QStringLiteral("Files converted at once, 1 to %1 (the number of cores).").arg(cores),
+                                  Words::tr("Files converted at once, 1 to %1 (the number of cores).").arg(cores),
                                   QStringLiteral("N"));
     const QCommandLineOption output(QStringLiteral("output"),
-                                    QStringLiteral("Write every result into this existing folder, not into Converted/ "
+                                    Words::tr("Write every result into this existing folder, not into Converted/ "
                                                    "beside each input."),
-                                    QStringLiteral("folder"));
+                                    Words::tr("folder"));
     const QCommandLineOption keepFolders(QStringLiteral("keep-folders"),
-                                         QStringLiteral("With --output: the files of a given folder keep its tree of "
+                                         Words::tr("With --output: the files of a given folder keep its tree of "
                                                         "folders inside the output folder."));
     const QCommandLineOption existing(QStringLiteral("existing"),
-                                      QStringLiteral("When a result is there already: rename (a new name, \"a 1.mp3\") "
+                                      Words::tr("When a result is there already: rename (a new name, \"a 1.mp3\") "
                                                      "or skip (the file is left as it is)."),
                                       QStringLiteral("rename|skip"));
     const QCommandLineOption splitCue(QStringLiteral("split-cue"),
-                                      QStringLiteral("An album image with a cue sheet beside it gives one file per "
+                                      Words::tr("An album image with a cue sheet beside it gives one file per "
                                                      "track, named and tagged as the sheet says."));
     const QCommandLineOption quiet({QStringLiteral("q"), QStringLiteral("quiet")},
-                                   QStringLiteral("No progress and no line per file on standard error."));
+                                   Words::tr("No progress and no line per file on standard error."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("?"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  Words::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     Words::tr("Show the version and exit."));
     parser.addOptions(
         {convert, format, bitrate, rate, channels, jobs, output, keepFolders, existing, splitCue, quiet, help, version});
-    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Audio files and folders to convert."),
+    parser.addPositionalArgument(QStringLiteral("PATH"), Words::tr("Audio files and folders to convert."),
                                  QStringLiteral("[PATH…]"));
 
     // A name that is not UTF-8 reaches the parser as a stand-in no text can
@@ -198,14 +203,17 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
     const auto bytesOf = [&](const QString& text) { return standIns.value(text, QFile::encodeName(text)); };
 
     if (!parser.parse(texts)) {
-        const QString error = parser.errorText();
-        if (const qsizetype at = error.indexOf(QStringLiteral("after '")); at >= 0) {
-            const QString option = error.mid(at + 7).section(QLatin1Char('\''), 0, 0).remove(QLatin1Char('-'));
-            return usageError(QStringLiteral("--%1 needs a value; %2").arg(option, acceptedValues(option, cores)));
+        // The parser's own text is in the user's language; a value is missing only
+        // when a value-taking option ends the line.
+        const QString last = texts.constLast();
+        for (const QCommandLineOption* o : {&format, &bitrate, &rate, &channels, &jobs, &output, &existing}) {
+            const QString option = o->names().constLast();
+            if (last == QStringLiteral("--") + option)
+                return usageError(Words::tr("--%1 needs a value; %2").arg(option, acceptedValues(option, cores)));
         }
-        return usageError(QStringLiteral("%1 The options are --convert, --format, --bitrate, --rate, --channels, "
-                                         "--jobs, --output, --keep-folders, --existing, --split-cue, --quiet, --help and --version.")
-                              .arg(error));
+        return usageError(Words::tr("%1 The options are --convert, --format, --bitrate, --rate, --channels, "
+                                    "--jobs, --output, --keep-folders, --existing, --split-cue, --quiet, --help and --version.")
+                              .arg(parser.errorText()));
     }
     Invocation inv;
     if (parser.isSet(help)) {
@@ -223,12 +231,12 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
     if (!parser.isSet(convert)) {
         for (const QString& o : kConvertOptions)
             if (parser.isSet(o))
-                return usageError(QStringLiteral("--%1 goes with --convert: qelvanto --convert [OPTIONS] PATH…").arg(o));
+                return usageError(Words::tr("--%1 goes with --convert: qelvanto --convert [OPTIONS] PATH…").arg(o));
         return inv;
     }
     inv.mode = Invocation::Mode::Convert;
     if (inv.paths.isEmpty())
-        return usageError(QStringLiteral("--convert needs at least one file or folder: qelvanto --convert [OPTIONS] PATH…"));
+        return usageError(Words::tr("--convert needs at least one file or folder: qelvanto --convert [OPTIONS] PATH…"));
 
     // One option's value as an index into its list, or the saved one when not given.
     const auto pick = [&](const QCommandLineOption& option, const QStringList& list, int savedIndex, int fallback,
@@ -241,30 +249,30 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
         const qsizetype at = it == list.cend() ? -1 : it - list.cbegin();
         return at < 0 ? std::nullopt : std::optional<int>(int(at));
     };
-    const auto bad = [&](const QCommandLineOption& option, const QString& what) {
+    // sentence: the refusal with the value as %1 and what is accepted as %2.
+    const auto bad = [&](const QCommandLineOption& option, const QString& sentence) {
         const QString name = option.names().constLast();
-        return usageError(QStringLiteral("%1 \"%2\" is not offered; %3")
-                              .arg(what, parser.value(option), acceptedValues(name, cores)));
+        return usageError(sentence.arg(parser.value(option), acceptedValues(name, cores)));
     };
     const auto f = pick(format, engine::kFormats, saved.format, engine::kDefaultFormat, Qt::CaseInsensitive);
     if (!f)
-        return bad(format, QStringLiteral("the format"));
+        return bad(format, Words::tr("the format \"%1\" is not offered; %2"));
     const auto b = pick(bitrate, engine::kBitrates, saved.bitrate, engine::kDefaultBitrate, Qt::CaseSensitive);
     if (!b)
-        return bad(bitrate, QStringLiteral("the bitrate"));
+        return bad(bitrate, Words::tr("the bitrate \"%1\" is not offered; %2"));
     const auto r = pick(rate, engine::kRates, saved.rate, engine::kDefaultRate, Qt::CaseSensitive);
     if (!r)
-        return bad(rate, QStringLiteral("the sample rate"));
+        return bad(rate, Words::tr("the sample rate \"%1\" is not offered; %2"));
     const auto ch = pick(channels, engine::kChannels, saved.channel, engine::kDefaultChannel, Qt::CaseInsensitive);
     if (!ch)
-        return bad(channels, QStringLiteral("the channels"));
+        return bad(channels, Words::tr("the channels \"%1\" is not offered; %2"));
 
     inv.jobs = std::clamp(saved.jobs, 1, std::max(1, cores));
     if (parser.isSet(jobs)) {
         bool ok = false;
         const int n = parser.value(jobs).toInt(&ok);
         if (!ok || n < 1 || n > cores)
-            return bad(jobs, QStringLiteral("--jobs"));
+            return bad(jobs, Words::tr("--jobs \"%1\" is not offered; %2"));
         inv.jobs = n;
     }
 
@@ -276,22 +284,22 @@ Invocation parseArguments(const QList<QByteArray>& arguments, const SavedChoices
     if (parser.isSet(output)) {
         const QByteArray folder = absolutePath(bytesOf(parser.value(output)), workingDirectory);
         if (!isUtf8(folder))
-            return usageError(QStringLiteral("--output: the folder's name is not valid UTF-8; use another folder"));
+            return usageError(Words::tr("--output: the folder's name is not valid UTF-8; use another folder"));
         const QString text = QFile::decodeName(folder);
         if (!QFileInfo(text).isDir())
-            return usageError(QStringLiteral("--output \"%1\" is not an existing folder; use an existing folder").arg(text));
+            return usageError(Words::tr("--output \"%1\" is not an existing folder; use an existing folder").arg(text));
         inv.settings.outputChoice = engine::kOutputChoices.at(1);
         inv.settings.outputFolder = text.endsWith(QLatin1Char('/')) ? text : text + QLatin1Char('/');
         inv.settings.keepFolders = parser.isSet(keepFolders) || saved.keepFolders;
     } else if (parser.isSet(keepFolders)) {
-        return usageError(QStringLiteral("--keep-folders goes with --output: qelvanto --convert --output DIR "
+        return usageError(Words::tr("--keep-folders goes with --output: qelvanto --convert --output DIR "
                                          "--keep-folders PATH…"));
     }
     inv.settings.skipExisting = saved.skipExisting;
     if (parser.isSet(existing)) {
         const qsizetype at = kExistingValues.indexOf(parser.value(existing).toLower());
         if (at < 0)
-            return bad(existing, QStringLiteral("--existing"));
+            return bad(existing, Words::tr("--existing \"%1\" is not offered; %2"));
         inv.settings.skipExisting = at == 1;
     }
     inv.settings.splitCue = parser.isSet(splitCue) || saved.splitCue;

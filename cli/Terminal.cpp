@@ -190,7 +190,7 @@ int runWithoutWindow(const QList<QByteArray>& arguments)
         std::fputs(invocation.text.toLocal8Bit().append('\n').constData(), stderr);
         return kUsageStatus;
     case Invocation::Mode::Window:
-        std::fputs("qelvanto: see qelvanto --help\n", stderr);
+        std::fputs(QCoreApplication::translate("Arguments", "qelvanto: see qelvanto --help").toLocal8Bit().append('\n').constData(), stderr);
         return kUsageStatus;
     case Invocation::Mode::Convert:
         break;

@@ -5,10 +5,17 @@
 #include "platform/Log.h"
 #include "platform/Resources.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Batch)
+};
+} // namespace
 
 namespace {
 // A journey goes once nothing of it is on the stack any more.
@@ -33,13 +40,13 @@ QString timeLeftText(qint64 seconds)
 {
     if (seconds < 60) {
         // Under a minute in steps of 5 s, never "0 s".
-        return QStringLiteral("about %1 s left").arg(std::max<qint64>(5, (seconds + 4) / 5 * 5));
+        return Words::tr("about %1 s left").arg(std::max<qint64>(5, (seconds + 4) / 5 * 5));
     }
     const qint64 minutes = (seconds + 30) / 60;
     if (minutes < 60)
-        return QStringLiteral("about %1 min left").arg(minutes);
-    return minutes % 60 ? QStringLiteral("about %1 h %2 min left").arg(minutes / 60).arg(minutes % 60)
-                        : QStringLiteral("about %1 h left").arg(minutes / 60);
+        return Words::tr("about %1 min left").arg(minutes);
+    return minutes % 60 ? Words::tr("about %1 h %2 min left").arg(minutes / 60).arg(minutes % 60)
+                        : Words::tr("about %1 h left").arg(minutes / 60);
 }
 
 void Batch::start()
@@ -58,7 +65,7 @@ void Batch::start()
         if (encoder_.isEmpty())
             return encoderUnusable({EncoderTrouble::Missing, {}, {}, platform::resourceSearchDirs()});
         if (!QFileInfo(encoder_).isExecutable())
-            return encoderUnusable({EncoderTrouble::CannotRun, encoder_, QStringLiteral("it is not executable"), {}});
+            return encoderUnusable({EncoderTrouble::CannotRun, encoder_, Words::tr("it is not executable"), {}});
     }
     // Several at once, short files may share a run: their sizes are looked up
     // first, off the window's thread.

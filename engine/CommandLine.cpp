@@ -1,11 +1,18 @@
 #include "engine/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
 #include <cerrno>
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+} // namespace
 
 QString withoutTrailingSlashes(const QString& path)
 {
@@ -84,10 +91,17 @@ std::optional<QString> refusedCombination(const QString& format, int bitrate, in
         if (format != QLatin1String(l.format) || (l.channels && l.channels != channels) || (l.rate && l.rate != rate)
             || bitrate <= l.above)
             continue;
-        const QString what = QStringLiteral("%1 %2 at %3 Hz").arg(format, channels == 1 ? "mono" : "stereo").arg(rate);
-        return l.above < 0
-            ? QStringLiteral("The encoder does not take %1: every file would fail.").arg(what)
-            : QStringLiteral("The encoder does not take %1 above %2 kbit/s: every file would fail.").arg(what).arg(l.above);
+        if (l.above < 0)
+            return (channels == 1 ? Words::tr("The encoder does not take %1 mono at %2 Hz: every file would fail.")
+                                  : Words::tr("The encoder does not take %1 stereo at %2 Hz: every file would fail."))
+                .arg(format)
+                .arg(rate);
+        return (channels == 1
+                    ? Words::tr("The encoder does not take %1 mono at %2 Hz above %3 kbit/s: every file would fail.")
+                    : Words::tr("The encoder does not take %1 stereo at %2 Hz above %3 kbit/s: every file would fail."))
+            .arg(format)
+            .arg(rate)
+            .arg(l.above);
     }
     return std::nullopt;
 }

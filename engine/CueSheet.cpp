@@ -2,6 +2,7 @@
 
 #include "engine/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -11,6 +12,12 @@
 #include <mutex>
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CueSheet)
+};
+} // namespace
 
 namespace {
 // libcue's parser keeps state of its own: one sheet at a time.
@@ -51,7 +58,7 @@ std::optional<CueSheet> readCueSheet(const QByteArray& bytes, QString* why)
     if (sheet.startsWith(QChar(0xFEFF)))
         sheet.remove(0, 1);
     if (sheet.contains(QChar(0)))
-        return fail(QStringLiteral("it is not a cue sheet (it holds a zero byte)"));
+        return fail(Words::tr("it is not a cue sheet (it holds a zero byte)"));
     // The reader keeps 99 tracks, and says so of every one more on our standard
     // error: such a sheet is no album's.
     static const QRegularExpression trackLine(QStringLiteral("^\\s*TRACK\\s"),
@@ -60,7 +67,7 @@ std::optional<CueSheet> readCueSheet(const QByteArray& bytes, QString* why)
     for (auto it = trackLine.globalMatch(sheet); it.hasNext() && tracks <= kMostCueTracks; it.next())
         ++tracks;
     if (tracks > kMostCueTracks)
-        return fail(QStringLiteral("it names more than %1 tracks").arg(kMostCueTracks));
+        return fail(Words::tr("it names more than %1 tracks").arg(kMostCueTracks));
     const QByteArray normalised = sheet.toUtf8();
     std::unique_ptr<Cd, void (*)(Cd*)> cd(nullptr, cd_delete);
     {
@@ -68,12 +75,12 @@ std::optional<CueSheet> readCueSheet(const QByteArray& bytes, QString* why)
         cd.reset(cue_parse_string(normalised.constData()));
     }
     if (!cd)
-        return fail(QStringLiteral("it is not a cue sheet the reader understands"));
+        return fail(Words::tr("it is not a cue sheet the reader understands"));
     const int count = cd_get_ntrack(cd.get());
     if (count <= 0)
-        return fail(QStringLiteral("it names no track"));
+        return fail(Words::tr("it names no track"));
     if (count > kMostCueTracks)
-        return fail(QStringLiteral("it names more than %1 tracks").arg(kMostCueTracks));
+        return fail(Words::tr("it names more than %1 tracks").arg(kMostCueTracks));
     CueSheet result;
     if (Cdtext* cdtext = cd_get_cdtext(cd.get())) {
         result.title = text(cdtext_get(PTI_TITLE, cdtext));
@@ -87,16 +94,16 @@ std::optional<CueSheet> readCueSheet(const QByteArray& bytes, QString* why)
     for (int i = 1; i <= count; ++i) {
         const Track* track = cd_get_track(cd.get(), i);
         if (!track)
-            return fail(QStringLiteral("its track %1 cannot be read").arg(i));
+            return fail(Words::tr("its track %1 cannot be read").arg(i));
         CueTrack t;
         t.number = i;
         t.file = text(track_get_filename(track));
         const long index1 = track_get_index(track, 1);
         t.start = index1 >= 0 ? index1 : track_get_start(track);
         if (t.start < 0)
-            return fail(QStringLiteral("its track %1 has no start").arg(i));
+            return fail(Words::tr("its track %1 has no start").arg(i));
         if (t.file.isEmpty())
-            return fail(QStringLiteral("its track %1 names no file").arg(i));
+            return fail(Words::tr("its track %1 names no file").arg(i));
         if (Cdtext* cdtext = track_get_cdtext(track)) {
             t.title = text(cdtext_get(PTI_TITLE, cdtext));
             t.performer = text(cdtext_get(PTI_PERFORMER, cdtext));
@@ -110,7 +117,7 @@ std::optional<CueSheet> readCueSheet(const QByteArray& bytes, QString* why)
         if (next.file != t.file)
             continue;
         if (next.start <= t.start)
-            return fail(QStringLiteral("its track %1 starts before track %2 ends").arg(next.number).arg(t.number));
+            return fail(Words::tr("its track %1 starts before track %2 ends").arg(next.number).arg(t.number));
         t.end = next.start;
     }
     return result;
@@ -134,7 +141,7 @@ QString safeFileName(const QString& text, const QString& fallback)
 
 QString TrackCut::label() const
 {
-    return QStringLiteral("%1 track %2 of %3").arg(sheet).arg(number).arg(count);
+    return Words::tr("%1 track %2 of %3").arg(sheet).arg(number).arg(count);
 }
 
 QString TrackCut::resultBase() const

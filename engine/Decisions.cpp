@@ -1,8 +1,15 @@
 #include "engine/Decisions.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Decisions)
+};
+} // namespace
 
 // ---- decisions ----------------------------------------------------------------
 
@@ -11,7 +18,7 @@ std::optional<FileOutcome> decideInput(const QString& input, bool exactName, con
     if (!exactName)
         return FileOutcome{.input = input,
                            .outcome = Outcome::LeftOut,
-                           .reason = QStringLiteral("its name is not valid UTF-8, so it cannot be handed to the encoder unchanged")};
+                           .reason = Words::tr("its name is not valid UTF-8, so it cannot be handed to the encoder unchanged")};
     switch (check.kind) {
     case platform::InputKind::Regular:
         break;
@@ -21,12 +28,12 @@ std::optional<FileOutcome> decideInput(const QString& input, bool exactName, con
         return FileOutcome{.input = input,
                            .outcome = Outcome::Unreadable,
                            .reason = check.reason,
-                           .consoleReason = QStringLiteral("it cannot be read (%1)").arg(check.reason)};
+                           .consoleReason = Words::tr("it cannot be read (%1)").arg(check.reason)};
     }
     if (namesOtherFiles(check.head))
         return FileOutcome{.input = input,
                            .outcome = Outcome::LeftOut,
-                           .reason = QStringLiteral("it is a playlist, which would make the encoder open the files it names")};
+                           .reason = Words::tr("it is a playlist, which would make the encoder open the files it names")};
     return std::nullopt;
 }
 
@@ -62,16 +69,16 @@ ProbeDecision decideProbe(const EncoderRunResult& probe, const InputFacts& facts
 {
     if (probe.systemError)
         return {ProbeDecision::SystemRefused,
-                QStringLiteral("it could not be examined: the system would not start the encoder (%1)")
+                Words::tr("it could not be examined: the system would not start the encoder (%1)")
                     .arg(platform::errorText(probe.systemError)),
                 std::nullopt};
     if (probe.cannotRun())
         return {ProbeDecision::EncoderUnusable,
-                probe.launched ? QStringLiteral("it ended with code %1 at once").arg(probe.status) : probe.launchError,
+                probe.launched ? Words::tr("it ended with code %1 at once").arg(probe.status) : probe.launchError,
                 std::nullopt};
     if (!probe.finished)
         return {ProbeDecision::LeftOut,
-                QStringLiteral("the encoder did not finish reading it within %1 seconds").arg(kProbeLimitMs / 1000),
+                Words::tr("the encoder did not finish reading it within %1 seconds").arg(kProbeLimitMs / 1000),
                 std::nullopt};
     if (!facts.opened || !facts.audio)
         return {ProbeDecision::NotAudio, {}, std::nullopt};
@@ -93,10 +100,10 @@ FileOutcome judgeEnd(const QString& input, const QString& output, const EndFacts
     } else if (f.sawNoSpace) {
         // The encoder exits 0 also when it could not write, for one on a full disk.
         o.outcome = Outcome::Failed;
-        o.reason = QStringLiteral("the disk is full");
+        o.reason = Words::tr("the disk is full");
     } else if (!f.outputSize || *f.outputSize == 0) {
         o.outcome = Outcome::Failed;
-        o.reason = QStringLiteral("the encoder reported success but wrote nothing");
+        o.reason = Words::tr("the encoder reported success but wrote nothing");
     } else {
         o.problem = f.trouble;
     }

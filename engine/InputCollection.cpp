@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Log.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,6 +13,12 @@
 #include <sys/stat.h>
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(InputCollection)
+};
+} // namespace
 
 namespace {
 bool isAscii(const QByteArray& bytes)
@@ -83,14 +90,14 @@ CollectedInputs collectInputs(const QList<QByteArray>& droppedPaths)
         visitor.unopened = [&](const QByteArray& relative, int error) {
             file.truncate(base);
             file.append(relative);
-            collected.leftOut.insert(collected.paths.size(), QStringLiteral("it is a folder that cannot be opened (%1)")
+            collected.leftOut.insert(collected.paths.size(), Words::tr("it is a folder that cannot be opened (%1)")
                                                                  .arg(platform::errorText(error)));
             add(file, subfolderOf(relative));
         };
         // Converted beside files holds the results of earlier runs, not inputs.
         visitor.passOverBesideFiles = "Converted";
         visitor.passedOver = [&](const QByteArray& relative) {
-            collected.notes << QStringLiteral("Left out %1: it holds the results of earlier runs.")
+            collected.notes << Words::tr("Left out %1: it holds the results of earlier runs.")
                                    .arg(QFile::decodeName(path + '/' + relative));
         };
         platform::walkBelow(path, visitor);
@@ -124,7 +131,7 @@ void leaveOutOutputFolder(CollectedInputs& inputs, const QString& outputFolder)
             kept.paths << inputs.paths.at(i);
             kept.subfolders << inputs.subfolders.value(i);
         }
-        kept.notes << QStringLiteral("Left out %1: it is the output folder, which holds results.")
+        kept.notes << Words::tr("Left out %1: it is the output folder, which holds results.")
                               .arg(withoutTrailingSlashes(prefix));
         inputs = std::move(kept);
     }
@@ -135,15 +142,15 @@ namespace {
 QString fileTrouble(const QString& folder, const QString& file)
 {
     if (file.contains(QLatin1Char('/')) || file == QLatin1String(".") || file == QLatin1String(".."))
-        return QStringLiteral("its FILE %1 is not beside it").arg(file);
+        return Words::tr("its FILE %1 is not beside it").arg(file);
     const QString path = folder + QLatin1Char('/') + file;
     struct stat st {};
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return QStringLiteral("its FILE %1 is not there").arg(file);
+        return Words::tr("its FILE %1 is not there").arg(file);
     if (S_ISLNK(st.st_mode))
-        return QStringLiteral("its FILE %1 is a link, which is not followed").arg(file);
+        return Words::tr("its FILE %1 is a link, which is not followed").arg(file);
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("its FILE %1 is not a regular file").arg(file);
+        return Words::tr("its FILE %1 is not a regular file").arg(file);
     return {};
 }
 } // namespace
@@ -168,7 +175,7 @@ void splitByCueSheets(CollectedInputs& in)
         const auto bytes = platform::readSmallRegularFile(path, kMostCueBytes);
         if (!bytes) {
             if (platform::regularFileSize(path).value_or(0) > kMostCueBytes)
-                replaced[i][0].leftOut = QStringLiteral("it is larger than an album's cue sheet can be");
+                replaced[i][0].leftOut = Words::tr("it is larger than an album's cue sheet can be");
             continue;
         }
         QString why;

@@ -7,11 +7,18 @@
 #include "platform/Task.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <stdexcept>
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Journey)
+};
+} // namespace
 
 RunnerFactory defaultRunnerFactory()
 {
@@ -37,7 +44,7 @@ std::optional<QString> existingResult(const NameParts& name)
 
 QString systemRefused(int error)
 {
-    return QStringLiteral("the system would not start the encoder (%1)").arg(platform::errorText(error));
+    return Words::tr("the system would not start the encoder (%1)").arg(platform::errorText(error));
 }
 } // namespace
 
@@ -124,10 +131,10 @@ std::optional<QString> Journey::cutTrack(int rate, std::optional<double> imageSe
 {
     const TrackCut& t = *setup_.track;
     if (rate <= 0)
-        return QStringLiteral("its image states no sample rate");
+        return Words::tr("its image states no sample rate");
     const double start = double(t.start) / 75.0;
     if (imageSeconds && start >= *imageSeconds)
-        return QStringLiteral("it starts at %1, after the end of its image (%2)")
+        return Words::tr("it starts at %1, after the end of its image (%2)")
             .arg(clockText(qint64(start)), clockText(qint64(*imageSeconds)));
     const qint64 seek = std::max<qint64>(0, qint64(start) - 1);
     const auto samples = [&](qint64 frames) { return (frames * rate + 37) / 75 - seek * rate; };
@@ -194,9 +201,9 @@ void Journey::examined(const Examined& e)
     const QString folder = withoutTrailingSlashes(convertedFolder(setup_.input));
     // Results beside the input go into Converted; never through a link, never into a file.
     if (setup_.settings.outputChoice == kOriginalFolder && e.converted.state == platform::FolderState::Link)
-        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("its Converted folder %1 is a link, which is not followed").arg(folder)));
+        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, Words::tr("its Converted folder %1 is a link, which is not followed").arg(folder)));
     if (setup_.settings.outputChoice == kOriginalFolder && e.converted.state == platform::FolderState::NotFolder)
-        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("%1, where its Converted folder goes, is not a folder").arg(folder)));
+        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, Words::tr("%1, where its Converted folder goes, is not a folder").arg(folder)));
     if (setup_.plan == Plan::InGroup) {
         gate_.close();
         // Only what looks like audio, with a name the run can carry, joins.
@@ -233,7 +240,7 @@ void Journey::groupStopped()
 
 void Journey::groupCannotRun(int status)
 {
-    end(Ending::EncoderUnusable, outcomeOf(Outcome::Failed, QStringLiteral("it ended with code %1 at once").arg(status), -1));
+    end(Ending::EncoderUnusable, outcomeOf(Outcome::Failed, Words::tr("it ended with code %1 at once").arg(status), -1));
 }
 
 void Journey::groupConverted(const GroupProof& proof, const std::shared_ptr<KVShellWrapper>& runner,
@@ -395,11 +402,11 @@ void Journey::named(const ReservedResult& reserved)
     result_ = reserved.file;
     encoderOutput_ = result_ ? result_->encoderPath() : output_;
     for (const QString& removed : reserved.recovered)
-        host_->journeyNote(this, QStringLiteral("Removed %1, which an interrupted run had left unfinished.").arg(removed));
+        host_->journeyNote(this, Words::tr("Removed %1, which an interrupted run had left unfinished.").arg(removed));
     if (stopRequested_)
         return end(Ending::Stopped, outcomeOf(Outcome::Stopped));
     if (!reserved.encoderMayTry())
-        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, QStringLiteral("its output %1 could not be created (%2)")
+        return end(Ending::LeftOut, outcomeOf(Outcome::LeftOut, Words::tr("its output %1 could not be created (%2)")
                                                                     .arg(reserved.path, platform::errorText(reserved.error))));
     const ConversionSettings& s = setup_.settings;
     qCDebug(lcEngine).noquote() << "FinalFile:" << output_;
@@ -418,7 +425,7 @@ void Journey::named(const ReservedResult& reserved)
     if (arguments.size() != argumentCount(extras_, track))
         return end(Ending::LeftOut,
                    outcomeOf(Outcome::LeftOut,
-                             QStringLiteral("a name or setting holds the text %1, which would split the encoder's arguments")
+                             Words::tr("a name or setting holds the text %1, which would split the encoder's arguments")
                                  .arg(kArgumentSeparator)));
     if (setup_.plan == Plan::InGroup)
         return setup_.group->ready(this);
@@ -451,7 +458,7 @@ void Journey::launch(const QStringList& arguments)
     }
     gate_.say([this] { host_->journeyRunnerMade(this); });
     if (!runner_)
-        return end(Ending::NoRunner, outcomeOf(Outcome::Failed, QStringLiteral("the encoder could not be started"), -1));
+        return end(Ending::NoRunner, outcomeOf(Outcome::Failed, Words::tr("the encoder could not be started"), -1));
     try {
         runner_->setOutputStringEncoding(platform::ASCIIStringEncoding);
         launched_ = true; // from the runner's first step, which the views hear of
@@ -470,7 +477,7 @@ void Journey::launch(const QStringList& arguments)
         if (!gate_.isOpen())
             return end(Ending::EncoderUnusable, outcomeOf(Outcome::Failed, exceptionReason(e), -1));
         return end(Ending::LaunchFailed,
-                   outcomeOf(Outcome::Failed, QStringLiteral("the encoder could not be started (%1)").arg(endingName_), -1));
+                   outcomeOf(Outcome::Failed, Words::tr("the encoder could not be started (%1)").arg(endingName_), -1));
     }
     gate_.say([this, arguments] { host_->journeyLaunched(this, arguments); });
     if (gate_.isOpen())
@@ -534,13 +541,13 @@ void Journey::undecidedRunEnded(int status)
                 return end(Ending::LeftOut, outcomeOf(Outcome::Failed, systemRefused(systemError), -1));
             if (cannotRun)
                 return end(Ending::EncoderUnusable,
-                           outcomeOf(Outcome::Failed, QStringLiteral("it ended with code %1 at once").arg(status), -1));
+                           outcomeOf(Outcome::Failed, Words::tr("it ended with code %1 at once").arg(status), -1));
             switch (then) {
             case Then::NotAudio:
                 return end(Ending::NotAudio, outcomeOf(Outcome::NotAudio));
             case Then::TooSlow:
                 return end(Ending::LeftOut,
-                           outcomeOf(Outcome::Unreadable, QStringLiteral("the encoder did not finish reading it within %1 seconds")
+                           outcomeOf(Outcome::Unreadable, Words::tr("the encoder did not finish reading it within %1 seconds")
                                                               .arg(kProbeLimitMs / 1000)));
             case Then::Restart:
             case Then::Go:
@@ -647,7 +654,7 @@ void Journey::publish(FileOutcome judged, std::optional<qint64> size)
                 } else {
                     p.outcome.outcome = Outcome::Failed;
                     p.outcome.problem.clear();
-                    p.outcome.reason = QStringLiteral("it could not be saved (%1)").arg(platform::errorText(errno));
+                    p.outcome.reason = Words::tr("it could not be saved (%1)").arg(platform::errorText(errno));
                 }
             } else if (result->discard() && size && *size > 0) {
                 // What did not convert never had the name of a finished file; its part is gone.

@@ -1,10 +1,17 @@
 #include "engine/Outcome.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Outcome)
+};
+} // namespace
 
 qsizetype BatchReport::count(Outcome outcome) const
 {
@@ -24,45 +31,56 @@ QString describe(const FileOutcome& o)
     switch (o.outcome) {
     case Outcome::Converted:
         if (!o.problem.isEmpty())
-            return QStringLiteral("converted with problems to %1: %2").arg(o.output, o.problem);
-        return QStringLiteral("converted to %1").arg(o.output);
+            return Words::tr("converted with problems to %1: %2").arg(o.output, o.problem);
+        return Words::tr("converted to %1").arg(o.output);
     case Outcome::AlreadyConverted:
-        return QStringLiteral("already converted as %1, left as it is").arg(o.output);
+        return Words::tr("already converted as %1, left as it is").arg(o.output);
     case Outcome::Failed:
         if (o.resultCode == 0 || o.resultCode == -1)
-            return QStringLiteral("failed: %1").arg(o.reason);
-        return o.reason.isEmpty() ? QStringLiteral("failed with result code %1").arg(o.resultCode)
-                                  : QStringLiteral("failed with result code %1: %2").arg(o.resultCode).arg(o.reason);
+            return Words::tr("failed: %1").arg(o.reason);
+        return o.reason.isEmpty() ? Words::tr("failed with result code %1").arg(o.resultCode)
+                                  : Words::tr("failed with result code %1: %2").arg(o.resultCode).arg(o.reason);
     case Outcome::Stopped:
-        return QStringLiteral("stopped");
+        return Words::tr("stopped");
     case Outcome::NotAudio:
-        return QStringLiteral("not audio, skipped");
+        return Words::tr("not audio, skipped");
     case Outcome::LeftOut:
-        return QStringLiteral("left out: %1").arg(o.reason);
+        return Words::tr("left out: %1").arg(o.reason);
     case Outcome::Unreadable:
-        return QStringLiteral("could not be read: %1").arg(o.reason);
+        return Words::tr("could not be read: %1").arg(o.reason);
     }
     return {};
 }
 
 QString BatchReport::alertText(qsizetype batchSize, bool consoleRef) const
 {
-    const QString details = consoleRef ? QStringLiteral("; the console has the details.") : QStringLiteral(".");
-    QString text = QStringLiteral("Conversion Completed.");
-    const qsizetype failed = count(Outcome::Failed) + count(Outcome::LeftOut) + count(Outcome::Unreadable);
+    const int total = int(batchSize);
+    QString text = Words::tr("Conversion Completed.");
+    const int failed = int(count(Outcome::Failed) + count(Outcome::LeftOut) + count(Outcome::Unreadable));
     if (failed > 0)
-        text += QStringLiteral("\n%1 of %2 files failed%3").arg(failed).arg(batchSize).arg(details);
-    if (const qsizetype stopped = count(Outcome::Stopped))
-        text += QStringLiteral("\n%1 of %2 files were stopped.").arg(stopped).arg(batchSize);
-    if (const qsizetype skipped = count(Outcome::NotAudio))
-        text += skipped == 1 ? QStringLiteral("\n1 file was not audio and was skipped.")
-                             : QStringLiteral("\n%1 files were not audio and were skipped.").arg(skipped);
-    if (const qsizetype troubled = this->troubled())
-        text += troubled == 1 ? QStringLiteral("\n1 file was converted with problems%1").arg(details)
-                              : QStringLiteral("\n%1 files were converted with problems%2").arg(troubled).arg(details);
-    if (const qsizetype there = count(Outcome::AlreadyConverted))
-        text += there == 1 ? QStringLiteral("\n1 file was already converted and was left as it is.")
-                           : QStringLiteral("\n%1 files were already converted and were left as they are.").arg(there);
+        text += QLatin1Char('\n')
+              + (consoleRef ? Words::tr("%n of %1 files failed; the console has the details.", nullptr, failed)
+                            : Words::tr("%n of %1 files failed.", nullptr, failed))
+                    .arg(total);
+    if (const int stopped = int(count(Outcome::Stopped)))
+        text += QLatin1Char('\n') + Words::tr("%n of %1 files were stopped.", nullptr, stopped).arg(total);
+    // English says the one file its own way; every language gets its plural forms.
+    if (const int skipped = int(count(Outcome::NotAudio)))
+        text += QLatin1Char('\n')
+              + (skipped == 1 ? Words::tr("1 file was not audio and was skipped.")
+                              : Words::tr("%n files were not audio and were skipped.", nullptr, skipped));
+    if (const int troubled = int(this->troubled()))
+        text += QLatin1Char('\n')
+              + (troubled == 1
+                     ? (consoleRef ? Words::tr("1 file was converted with problems; the console has the details.")
+                                   : Words::tr("1 file was converted with problems."))
+                     : (consoleRef
+                            ? Words::tr("%n files were converted with problems; the console has the details.", nullptr, troubled)
+                            : Words::tr("%n files were converted with problems.", nullptr, troubled)));
+    if (const int there = int(count(Outcome::AlreadyConverted)))
+        text += QLatin1Char('\n')
+              + (there == 1 ? Words::tr("1 file was already converted and was left as it is.")
+                            : Words::tr("%n files were already converted and were left as they are.", nullptr, there));
     QStringList listed;
     qsizetype more = 0;
     for (const FileOutcome& o : outcomes_) {
@@ -77,7 +95,7 @@ QString BatchReport::alertText(qsizetype batchSize, bool consoleRef) const
     if (!listed.isEmpty())
         text += QStringLiteral("\n\n") + listed.join(QLatin1Char('\n'));
     if (more > 0)
-        text += QStringLiteral("\nand %1 more").arg(more);
+        text += QLatin1Char('\n') + Words::tr("and %n more", nullptr, int(more));
     return text;
 }
 

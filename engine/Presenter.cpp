@@ -6,9 +6,12 @@
 
 namespace engine {
 
-namespace {
-const QString kReinstall = QStringLiteral("Reinstall Qelvanto, or install the ffmpeg package");
-} // namespace
+QString Presenter::removedNote(const FileOutcome& o, const QString& removed)
+{
+    return (o.outcome == Outcome::Stopped ? tr("Stopped %1: its unfinished output %2 was removed.")
+                                          : tr("Not converted %1: its unfinished output %2 was removed."))
+        .arg(o.input, removed);
+}
 
 std::optional<int> Presenter::filePercent(const Journey& j)
 {
@@ -21,13 +24,13 @@ Presenter::Row Presenter::row(qsizetype index) const
 {
     switch (batch_.state(index)) {
     case FileState::Waiting:
-        return {QStringLiteral("Waiting"), {}};
+        return {tr("Waiting"), {}};
     case FileState::Examining:
-        return {QStringLiteral("Examining"), {}};
+        return {tr("Examining"), {}};
     case FileState::Converting: {
         const Journey* j = batch_.journey(index);
         const auto percent = j ? filePercent(*j) : std::nullopt;
-        return {percent ? QStringLiteral("Converting %1%").arg(*percent) : QStringLiteral("Converting"),
+        return {percent ? tr("Converting %1%").arg(*percent) : tr("Converting"),
                 j ? j->output() : QString()};
     }
     case FileState::Done:
@@ -36,22 +39,22 @@ Presenter::Row Presenter::row(qsizetype index) const
     const FileOutcome& o = *batch_.outcome(index);
     switch (o.outcome) {
     case Outcome::Converted:
-        return {o.problem.isEmpty() ? QStringLiteral("Converted")
-                                    : QStringLiteral("Converted with problems: %1").arg(o.problem),
+        return {o.problem.isEmpty() ? tr("Converted")
+                                    : tr("Converted with problems: %1").arg(o.problem),
                 o.output};
     case Outcome::AlreadyConverted:
-        return {QStringLiteral("Already converted"), o.output};
+        return {tr("Already converted"), o.output};
     case Outcome::Failed:
-        return {QStringLiteral("Failed: %1")
-                    .arg(o.reason.isEmpty() ? QStringLiteral("result code %1").arg(o.resultCode) : o.reason),
+        return {tr("Failed: %1")
+                    .arg(o.reason.isEmpty() ? tr("result code %1").arg(o.resultCode) : o.reason),
                 {}};
     case Outcome::Stopped:
-        return {QStringLiteral("Stopped"), {}};
+        return {tr("Stopped"), {}};
     case Outcome::NotAudio:
-        return {QStringLiteral("Not audio"), {}};
+        return {tr("Not audio"), {}};
     case Outcome::LeftOut:
     case Outcome::Unreadable:
-        return {QStringLiteral("Left out: %1").arg(o.reason), {}};
+        return {tr("Left out: %1").arg(o.reason), {}};
     }
     return {};
 }
@@ -65,12 +68,12 @@ int Presenter::filesLeft() const
 
 QString Presenter::preparingLine() const
 {
-    return QStringLiteral("Preparing the File - %1 File(s) Left").arg(filesLeft());
+    return tr("Preparing the File - %n File(s) Left", nullptr, filesLeft());
 }
 
 QString Presenter::convertingLine() const
 {
-    return QStringLiteral("Converting - %1 File(s) Left").arg(filesLeft());
+    return tr("Converting - %n File(s) Left", nullptr, filesLeft());
 }
 
 std::optional<int> Presenter::barPercent(const QString& latestStatus, bool beginsForeign) const
@@ -99,7 +102,7 @@ QString Presenter::title() const
         names << lastPathComponent(j->label());
     if (names.isEmpty() || batch_.ended())
         return {};
-    QString title = QStringLiteral("Qelvanto — %1 of %2 — %3")
+    QString title = tr("Qelvanto — %1 of %2 — %3")
                         .arg(batch_.finished() + 1)
                         .arg(batch_.size())
                         .arg(names.join(QStringLiteral(", ")));
@@ -115,22 +118,20 @@ QStringList Presenter::endNotes(const Journey& journey) const
     switch (journey.ending()) {
     case Ending::Finished:
         if (o.resultCode == 0 && o.outcome == Outcome::Failed)
-            notes << QStringLiteral("Not converted %1: %2.").arg(o.input, o.reason);
+            notes << tr("Not converted %1: %2.").arg(o.input, o.reason);
         if (!o.problem.isEmpty())
-            notes << QStringLiteral("Converted with problems %1: %2.").arg(o.input, o.problem);
+            notes << tr("Converted with problems %1: %2.").arg(o.input, o.problem);
         if (!journey.removedOutput().isEmpty())
-            notes << QStringLiteral("%1 %2: its unfinished output %3 was removed.")
-                         .arg(o.outcome == Outcome::Stopped ? QStringLiteral("Stopped") : QStringLiteral("Not converted"),
-                              o.input, journey.removedOutput());
+            notes << removedNote(o, journey.removedOutput());
         break;
     case Ending::LeftOut:
-        notes << QStringLiteral("Left out %1: %2.").arg(o.input, o.consoleReason.isEmpty() ? o.reason : o.consoleReason);
+        notes << tr("Left out %1: %2.").arg(o.input, o.consoleReason.isEmpty() ? o.reason : o.consoleReason);
         break;
     case Ending::Stopped:
-        notes << QStringLiteral("Stopped %1 before its conversion.").arg(o.input);
+        notes << tr("Stopped %1 before its conversion.").arg(o.input);
         break;
     case Ending::AlreadyConverted:
-        notes << QStringLiteral("Already converted %1: %2 is there.").arg(o.input, o.output);
+        notes << tr("Already converted %1: %2 is there.").arg(o.input, o.output);
         break;
     case Ending::LaunchFailed:
     case Ending::NoRunner:
@@ -148,9 +149,7 @@ QStringList Presenter::terminalLines(const Journey& journey, qsizetype endedSoFa
     const FileOutcome& o = journey.outcome();
     QStringList lines{QStringLiteral("%1/%2 %3: %4").arg(endedSoFar).arg(batch_.size()).arg(o.input, describe(o))};
     if (!journey.removedOutput().isEmpty())
-        lines << QStringLiteral("%1 %2: its unfinished output %3 was removed.")
-                     .arg(o.outcome == Outcome::Stopped ? QStringLiteral("Stopped") : QStringLiteral("Not converted"),
-                          o.input, journey.removedOutput());
+        lines << removedNote(o, journey.removedOutput());
     return lines;
 }
 
@@ -164,14 +163,14 @@ QString Presenter::summary() const
     for (qsizetype i = 0; i < batch_.size(); ++i)
         unstarted += batch_.outcome(i) ? 0 : 1;
     if (unstarted > 0)
-        text += QStringLiteral("\n%1 of %2 files were not started.").arg(unstarted).arg(batch_.size());
+        text += QLatin1Char('\n') + tr("%n of %1 files were not started.", nullptr, int(unstarted)).arg(batch_.size());
     return text;
 }
 
 std::pair<QString, QString> Presenter::notification() const
 {
     const qsizetype converted = batch_.report().count(Outcome::Converted);
-    return {QStringLiteral("Qelvanto: %1 of %2 files converted").arg(converted).arg(batch_.size()),
+    return {tr("Qelvanto: %n of %1 files converted", nullptr, int(converted)).arg(batch_.size()),
             batch_.report().alertText(batch_.size()).section(QStringLiteral("\n\n"), 0, 0)};
 }
 
@@ -192,35 +191,45 @@ int Presenter::exitStatus(int signal) const
 Presenter::Alert Presenter::encoderAlert(const EncoderTrouble& t)
 {
     if (t.kind == EncoderTrouble::Missing)
-        return {QStringLiteral("The encoder is missing"),
-                QStringLiteral("The program \"ffmpeg\" was not found in %1. %2 and build again.")
-                    .arg(t.searched.join(QStringLiteral(" or ")), kReinstall)};
-    return {QStringLiteral("The encoder cannot be run"),
-            QStringLiteral("The program \"%1\" could not be run: %2. %3 and build again.").arg(t.path, t.reason, kReinstall)};
+        return {tr("The encoder is missing"),
+                tr("The program \"ffmpeg\" was not found in %1. Reinstall Qelvanto, or install the ffmpeg package and "
+                   "build again.")
+                    .arg(t.searched.join(tr(" or ")))};
+    return {tr("The encoder cannot be run"),
+            tr("The program \"%1\" could not be run: %2. Reinstall Qelvanto, or install the ffmpeg package and build "
+               "again.")
+                .arg(t.path, t.reason)};
 }
 
 QString Presenter::encoderLine(const EncoderTrouble& t)
 {
     if (t.kind == EncoderTrouble::Missing)
-        return QStringLiteral("qelvanto: the encoder is missing: \"ffmpeg\" was not found in %1. %2.")
-            .arg(t.searched.join(QStringLiteral(" or ")), kReinstall);
-    return QStringLiteral("qelvanto: the encoder \"%1\" cannot be run: %2. %3.").arg(t.path, t.reason, kReinstall);
+        return tr("qelvanto: the encoder is missing: \"ffmpeg\" was not found in %1. Reinstall Qelvanto, or install the "
+                  "ffmpeg package.")
+            .arg(t.searched.join(tr(" or ")));
+    return tr("qelvanto: the encoder \"%1\" cannot be run: %2. Reinstall Qelvanto, or install the ffmpeg package.")
+        .arg(t.path, t.reason);
 }
 
 QString Presenter::opusNote(const ConversionSettings& s)
 {
-    return s.format == kOpus ? QStringLiteral("opus converts at %1 Hz, whatever the sample rate box says").arg(kOpusRate)
+    return s.format == kOpus ? tr("opus converts at %1 Hz, whatever the sample rate box says").arg(kOpusRate)
                              : QString();
 }
 
 QString Presenter::openQuestion(qsizetype n, const ConversionSettings& s)
 {
-    const QString what = n == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(n);
-    const QString where = s.outputChoice == kOriginalFolder ? QStringLiteral("into Converted/ beside each file")
-                                                            : QStringLiteral("into a folder you choose next");
+    const int files = int(n);
     const bool lossless = s.format == QLatin1String("flac") || s.format == QLatin1String("wav") || s.format == QLatin1String("aiff");
-    const QString how = lossless ? s.format : QStringLiteral("%1, %2 kbit/s").arg(s.format, s.bitrate);
-    return QStringLiteral("Convert %1 to %2, %3?").arg(what, how, where);
+    const QString how = lossless ? s.format : tr("%1, %2 kbit/s").arg(s.format, s.bitrate);
+    // English says the one file its own way; every language gets its plural forms.
+    if (s.outputChoice == kOriginalFolder)
+        return (files == 1 ? tr("Convert 1 file to %1, into Converted/ beside each file?")
+                           : tr("Convert %n files to %1, into Converted/ beside each file?", nullptr, files))
+            .arg(how);
+    return (files == 1 ? tr("Convert 1 file to %1, into a folder you choose next?")
+                       : tr("Convert %n files to %1, into a folder you choose next?", nullptr, files))
+        .arg(how);
 }
 
 QString Presenter::refusalNote(const ConversionSettings& s)

@@ -2,6 +2,7 @@
 #include "engine/Batch.h"
 #include "engine/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,8 @@ enum class Door { Window, Terminal };
 // What a door shows of a batch, decided once and without widgets; the window and
 // the terminal only render it.
 class Presenter {
+    Q_DECLARE_TR_FUNCTIONS(Presenter)
+
 public:
     Presenter(const Batch& batch, Door door) : batch_(batch), door_(door) {}
 
@@ -69,6 +72,8 @@ public:
     static QString refusalNote(const ConversionSettings& settings);
 
 private:
+    static QString removedNote(const FileOutcome& outcome, const QString& removed);
+
     const Batch& batch_;
     Door door_;
 };

@@ -2,6 +2,7 @@
 #include "engine/TimeString.h"
 #include "platform/Log.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -9,6 +10,12 @@
 #include <stdexcept>
 
 namespace engine {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ProbeText)
+};
+} // namespace
 
 QString asEncoderPrintsIt(const QString& path)
 {
@@ -428,14 +435,14 @@ QString troubleText(const ReadingTrouble& t)
     QStringList parts;
     // Short: more than 2 s and more than 2 % of what the input said it holds.
     if (t.stated && t.reached && *t.stated - *t.reached > 2.0 && *t.stated - *t.reached > *t.stated * 0.02)
-        parts << QStringLiteral("only %1 of %2 could be read").arg(clockText(qint64(*t.reached)), clockText(qint64(*t.stated)));
+        parts << Words::tr("only %1 of %2 could be read").arg(clockText(qint64(*t.reached)), clockText(qint64(*t.stated)));
     if (t.decodeErrors > 0)
-        parts << (t.decodeErrors == 1 ? QStringLiteral("1 error while decoding")
-                                      : QStringLiteral("%1 errors while decoding").arg(t.decodeErrors));
+        parts << (t.decodeErrors == 1 ? Words::tr("1 error while decoding")
+                                      : Words::tr("%n errors while decoding", nullptr, t.decodeErrors));
     if (t.backwards > 0)
-        parts << (t.backwards == 1 ? QStringLiteral("its timestamps ran backwards once")
-                                   : QStringLiteral("its timestamps ran backwards %1 times").arg(t.backwards));
-    return parts.join(QStringLiteral("; "));
+        parts << (t.backwards == 1 ? Words::tr("its timestamps ran backwards once")
+                                   : Words::tr("its timestamps ran backwards %n times", nullptr, t.backwards));
+    return parts.join(Words::tr("; "));
 }
 
 void ConversionText::judge()

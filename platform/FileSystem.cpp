@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -16,6 +17,12 @@
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(FileSystem)
+};
+} // namespace
 
 QString errorText(int error)
 {
@@ -398,15 +405,15 @@ InputCheck inspectInput(const QString& path, qsizetype headBytes)
     if (::stat(native.constData(), &st) != 0)
         return {InputKind::Unreadable, errorText(errno), {}};
     if (S_ISDIR(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a folder"), {}};
+        return {InputKind::NotRegular, Words::tr("it is a folder"), {}};
     if (S_ISFIFO(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a FIFO, not a regular file"), {}};
+        return {InputKind::NotRegular, Words::tr("it is a FIFO, not a regular file"), {}};
     if (S_ISSOCK(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a socket, not a regular file"), {}};
+        return {InputKind::NotRegular, Words::tr("it is a socket, not a regular file"), {}};
     if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is a device, not a regular file"), {}};
+        return {InputKind::NotRegular, Words::tr("it is a device, not a regular file"), {}};
     if (!S_ISREG(st.st_mode))
-        return {InputKind::NotRegular, QStringLiteral("it is not a regular file"), {}};
+        return {InputKind::NotRegular, Words::tr("it is not a regular file"), {}};
     // Non-blocking, in case a FIFO took its place since the look above.
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -414,7 +421,7 @@ InputCheck inspectInput(const QString& path, qsizetype headBytes)
     const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     InputCheck check;
     if (!regular) {
-        check = {InputKind::NotRegular, QStringLiteral("it is not a regular file"), {}};
+        check = {InputKind::NotRegular, Words::tr("it is not a regular file"), {}};
     } else if (headBytes > 0) {
         check.head.resize(headBytes);
         ssize_t n;

@@ -16,8 +16,10 @@ build=${1:-$root/build}
 shift || true
 
 # Building and running the program: compiler, build tools, Qt, the encoder and a
-# font for the window's text.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libcue-dev ffmpeg fonts-dejavu-core)
+# font for the window's text; Qt's translation tools, which compile the program's
+# languages into it, and Qt's own translations for its pickers and buttons.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libcue-dev ffmpeg fonts-dejavu-core
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 if ! $program_only; then
   # The tests: an X server and a window manager for the sessions, a message bus
   # for the desktop notification and file manager calls, the desktop file

@@ -172,7 +172,7 @@ void BannerController::startCollected(engine::CollectedInputs inputs)
 
 void BannerController::pickAndStart()
 {
-    if (auto files = dialogs_->pickFiles(QStringLiteral("Select File(s)")))
+    if (auto files = dialogs_->pickFiles(tr("Select File(s)")))
         startnow(*files);
 }
 
@@ -193,26 +193,26 @@ bool BannerController::agreesToConvert(const engine::CollectedInputs& inputs)
 {
     const QString question = engine::Presenter::openQuestion(inputs.paths.size(), chosenSettings());
     qCDebug(lcUi).noquote() << "Asking:" << question;
-    return dialogs_->runAlert(QStringLiteral("Convert these files?"), question,
-                              {QStringLiteral("Convert"), QStringLiteral("Cancel")})
+    return dialogs_->runAlert(tr("Convert these files?"), question,
+                              {tr("Convert"), tr("Cancel")})
         == 1000;
 }
 
 void BannerController::pickFolderAndStart()
 {
-    if (auto folder = dialogs_->pickInputFolder(QStringLiteral("Select Folder")))
+    if (auto folder = dialogs_->pickInputFolder(tr("Select Folder")))
         collectAndStart({QFile::encodeName(*folder)});
 }
 
 bool BannerController::chooseOutputFolder()
 {
-    if (ui_->cmbOutput->currentText() == engine::kOriginalFolder)
+    if (ui_->cmbOutput->currentIndex() == kOriginalFolderIndex)
         return true;
     if (showFolder) {
         const int answer = dialogs_->runAlert(
-            QStringLiteral("Select a folder"),
-            QStringLiteral("Now please select a folder to save the output media files.\n(For example: Desktop)"),
-            {QStringLiteral("Don't Show This Message Again"), QStringLiteral("OK")});
+            tr("Select a folder"),
+            tr("Now please select a folder to save the output media files.\n(For example: Desktop)"),
+            {tr("Don't Show This Message Again"), tr("OK")});
         qCDebug(lcUi, "answer: %d", answer);
         if (answer == 1000) {
             showFolder = false;
@@ -222,7 +222,7 @@ bool BannerController::chooseOutputFolder()
         }
     }
     // The picker opens where the last choice was made.
-    const auto url = dialogs_->pickFolder(QStringLiteral("Output the File to"), outputpath);
+    const auto url = dialogs_->pickFolder(tr("Output the File to"), outputpath);
     if (!url)
         return false;
     outputpath = engine::outputFolderText(*url);
@@ -234,7 +234,7 @@ void BannerController::batchStart(engine::CollectedInputs inputs)
 {
     // A chosen folder inside a dropped one holds results, not inputs, and cue
     // sheets are read: both look at files, off the window's thread.
-    const bool chosen = ui_->cmbOutput->currentText() != engine::kOriginalFolder && !inputs.folders.isEmpty();
+    const bool chosen = ui_->cmbOutput->currentIndex() != kOriginalFolderIndex && !inputs.folders.isEmpty();
     if (chosen || ui_->chkSplitCue->isChecked()) {
         collecting_ = true;
         engine::offThread(
@@ -554,7 +554,7 @@ void BannerController::showProgress(std::optional<int> percent)
 {
     if (!percent)
         return;
-    ui_->lblPbNow->setText(QStringLiteral("%1%").arg(*percent));
+    ui_->lblPbNow->setText(tr("%1%", "a file's share done").arg(*percent));
     // The bar cannot show more than full; the label does.
     ui_->pbBar->setValue(std::clamp(*percent, ui_->pbBar->minimum(), ui_->pbBar->maximum()));
 }
@@ -698,7 +698,7 @@ void BannerController::convertingView()
     ui_->pbBar->show();
     ui_->lblPbNow->show();
     ui_->lblpb->setText(presenter_->convertingLine());
-    ui_->lblPbNow->setText(QStringLiteral("0%"));
+    ui_->lblPbNow->setText(tr("%1%", "a file's share done").arg(0));
 }
 
 void BannerController::runningView()
@@ -727,14 +727,14 @@ void BannerController::idleView()
 
 void BannerController::stopButton()
 {
-    ui_->runButton->setText(QStringLiteral("Stop"));
+    ui_->runButton->setText(tr("Stop"));
     runAction_ = &BannerController::stopTask;
 }
 
 void BannerController::readyButton()
 {
     ui_->runButton->setEnabled(true);
-    ui_->runButton->setText(QStringLiteral("Execute"));
+    ui_->runButton->setText(tr("Execute"));
     runAction_ = &BannerController::printBanner;
 }
 
@@ -784,5 +784,5 @@ void BannerController::endBatch(bool alert)
 void BannerController::completionAlert()
 {
     mainWindow_->setWindowTitle(kWindowTitle);
-    dialogs_->runAlert(QStringLiteral("Complete"), presenter_->summary());
+    dialogs_->runAlert(tr("Complete"), presenter_->summary());
 }

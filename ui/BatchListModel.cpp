@@ -2,6 +2,8 @@
 
 #include "engine/CommandLine.h"
 
+#include <QCoreApplication>
+
 BatchListModel::BatchListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void BatchListModel::setBatch(const engine::Batch* batch, const engine::Presenter* presenter)
@@ -14,7 +16,7 @@ void BatchListModel::setBatch(const engine::Batch* batch, const engine::Presente
     rows_.clear();
     changed_.clear();
     if (batch) {
-        rows_.resize(batch->size(), Row{QStringLiteral("Waiting"), {}});
+        rows_.resize(batch->size(), Row{QCoreApplication::translate("Presenter", "Waiting"), {}});
         connect(batch, &engine::Batch::fileChanged, this, [this](qsizetype index) { changed_.insert(index); });
     }
     endResetModel();
@@ -70,7 +72,7 @@ QVariant BatchListModel::data(const QModelIndex& index, int role) const
         // A screen reader hears the file and what became of it, on any cell.
         return QStringLiteral("%1: %2").arg(engine::lastPathComponent(input), row.state);
     case Qt::AccessibleDescriptionRole:
-        return row.output.isEmpty() ? input : QStringLiteral("%1, converted to %2").arg(input, row.output);
+        return row.output.isEmpty() ? input : tr("%1, converted to %2").arg(input, row.output);
     }
     return {};
 }
@@ -81,11 +83,11 @@ QVariant BatchListModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     switch (section) {
     case Name:
-        return QStringLiteral("File");
+        return tr("File");
     case State:
-        return QStringLiteral("State");
+        return tr("State");
     case Output:
-        return QStringLiteral("Saved as");
+        return tr("Saved as");
     }
     return {};
 }

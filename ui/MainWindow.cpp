@@ -28,7 +28,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(std::make_uni
     Ui::MainWindow& ui = *ui_;
     // One file at a time up to one per core.
     for (int k = 1; k <= settings::maxJobs(); ++k)
-        ui.cmbJobs->addItem(k == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(k));
+        ui.cmbJobs->addItem(k == 1 ? tr("1 file") : tr("%n files", nullptr, k));
     ui.lblHint->setForegroundRole(QPalette::PlaceholderText); // readable in light and dark themes
     // The grid's own spacing is lost inside spanned columns; captions and units keep
     // their distance from the boxes themselves.
@@ -46,6 +46,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(std::make_uni
         w->setSizePolicy(policy);
     }
     ui.lblRefused->setMinimumHeight(ui.lblRefused->fontMetrics().lineSpacing()); // its line is kept, also empty
+    // A longer translation widens the window, and keeps it wide enough, instead of
+    // cutting its texts; where the texts fit the window as designed, it stays so.
+    if (const int fits = minimumSizeHint().width(); fits > width()) {
+        setMinimumWidth(fits);
+        resize(fits, height());
+    }
 
     listModel_ = new BatchListModel(this);
     list_ = new QTreeView(centralWidget());
@@ -58,10 +64,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(std::make_uni
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A long path keeps its start and the file's name in sight.
     list_->setTextElideMode(Qt::ElideMiddle);
-    list_->setAccessibleName(QStringLiteral("Files of the batch"));
+    list_->setAccessibleName(tr("Files of the batch"));
     list_->setAccessibleDescription(
-        QStringLiteral("Each file of the batch, what became of it and where it was saved; Enter shows a converted "
-                       "file in the file manager"));
+        tr("Each file of the batch, what became of it and where it was saved; Enter shows a converted "
+           "file in the file manager"));
     list_->header()->setStretchLastSection(true);
     list_->header()->setSectionResizeMode(BatchListModel::Name, QHeaderView::Interactive);
     list_->setColumnWidth(BatchListModel::Name, 180);

@@ -104,9 +104,9 @@ void keepPlaceholdersReadable(QWidget* window)
 void followOutputChoice(QComboBox* choice, QLineEdit* field)
 {
     const auto show = [choice, field] {
-        field->setPlaceholderText(choice->currentText() == engine::kOriginalFolder
-                                      ? QStringLiteral("Converted/ beside each file")
-                                      : QStringLiteral("Asked for when the batch starts"));
+        field->setPlaceholderText(choice->currentIndex() == kOriginalFolderIndex
+                                      ? QCoreApplication::translate("MainWindow", "Converted/ beside each file")
+                                      : QCoreApplication::translate("MainWindow", "Asked for when the batch starts"));
     };
     QObject::connect(choice, &QComboBox::currentIndexChanged, field, show);
     show();
@@ -151,10 +151,16 @@ void applyChoices(Ui::MainWindow& ui, const settings::SavedChoices& saved)
     ui.chkSplitCue->setChecked(saved.splitCue);
 }
 
+// The box's texts are in the user's language; the engine knows the two by their English names.
+static QString outputChoice(const Ui::MainWindow& ui)
+{
+    return engine::kOutputChoices.value(ui.cmbOutput->currentIndex() == kOriginalFolderIndex ? 0 : 1);
+}
+
 engine::ConversionSettings choicesOf(const Ui::MainWindow& ui)
 {
     return {ui.cmbFormat->currentText(),    ui.cmbbr->currentText(),     ui.cmbRate->currentText(),
-            ui.cmbChannel->currentIndex(),  ui.cmbOutput->currentText(), ui.txtOutputPath->text(),
+            ui.cmbChannel->currentIndex(),  outputChoice(ui),             ui.txtOutputPath->text(),
             ui.chkKeepFolders->isChecked(), ui.cmbExisting->currentIndex() == 1, ui.chkSplitCue->isChecked()};
 }
 

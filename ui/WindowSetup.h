@@ -32,6 +32,8 @@ void keepPlaceholdersReadable(QWidget* window);
 
 // The output field's hint tells what the "Save to" choice does.
 void followOutputChoice(QComboBox* choice, QLineEdit* field);
+// "Original Folder" in the Save to box, whatever language it is shown in.
+constexpr int kOriginalFolderIndex = 0;
 
 // The boxes set to the saved choices, and the choices they hold.
 void applyChoices(Ui::MainWindow& ui, const settings::SavedChoices& saved);
