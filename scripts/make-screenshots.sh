@@ -8,6 +8,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" "$root/build" >&2
+# A Japanese font for the translated window's picture; the program needs none.
+if ! dpkg-query -W -f='${Status}' fonts-ipafont-gothic 2>/dev/null | grep -q "install ok installed"; then
+  if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends fonts-ipafont-gothic </dev/null
+fi
 # In /tmp, not under TMPDIR or the source tree: the namespace hides /home and /opt.
 work=$(mktemp -d /tmp/qelvanto-shots.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -29,9 +34,23 @@ fi
   mount --bind "$work/home" /home/user
   QELVANTO_E2E_HOME=/home/user xvfb-run -a -s "-screen 0 1024x768x24" \
     bash "$work/session.sh" /opt/qelvanto "$work/shots"
+  # The idle window in two of its languages, as it first starts.
+  for lang in de ja; do
+    rm -rf /home/user/.local/share/Qelvanto
+    HOME=/home/user LANGUAGE=$lang LANG=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" bash -euc "
+      openbox --sm-disable >/dev/null 2>&1 &
+      until wmctrl -m >/dev/null 2>&1; do sleep 0.2; done
+      /opt/qelvanto/bin/qelvanto >/dev/null 2>&1 & app=\$!
+      win=\$(xdotool search --sync --onlyvisible --name \"^Qelvanto\$\" | head -1)
+      xdotool windowactivate --sync \"\$win\"
+      sleep 1
+      import -window root \"$work/shots/e2e-idle-$lang.png\"
+      kill \$app; wait \$app || true
+    "
+  done
 ' sh "$work"
 mkdir -p "$root/docs"
-for view in idle converting completed; do
+for view in idle converting completed idle-de idle-ja; do
   convert "$work/shots/e2e-$view.png" -trim +repage -strip "$root/docs/$view.png"
   echo "$root/docs/$view.png"
 done
