@@ -204,7 +204,14 @@ std::optional<QString> ResultFile::publish()
     folder_->removeIfSame(reserved_, reservation_, true);
     QSet<QString> lost;
     const ExistsFn taken = [&](const QString& p) { return lost.contains(p) || folder_->has(lastPathComponent(p)); };
-    QString target = reserved_;
+    const auto nextFree = [&] {
+        return lastPathComponent(firstFreeName({name_.base, name_.extension}, [&](const QString& p) {
+            return taken(lastPathComponent(p));
+        }));
+    };
+    // The lowest name free now: a file before it in the batch that turned out not
+    // to be audio gave its name back, and this result is not pushed to " 1".
+    QString target = nextFree();
     for (;;) {
         if (folder_->renameNoReplace(unfinished_, target))
             break;
@@ -212,9 +219,7 @@ std::optional<QString> ResultFile::publish()
             return fail(errno);
         // The reservation is no longer ours: the next free name, as ever.
         lost.insert(target);
-        target = lastPathComponent(firstFreeName({name_.base, name_.extension}, [&](const QString& p) {
-            return taken(lastPathComponent(p));
-        }));
+        target = nextFree();
     }
     unfinished_.clear();
     folder_->sync();

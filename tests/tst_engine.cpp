@@ -344,6 +344,19 @@ void EngineTest::resultsWholeOrAbsent()
     QCOMPARE(r.path, folder + "/a 2.mp3");
     QVERIFY(r.file->discard() == false); // it held nothing
     QCOMPARE(allEntries(folder), QStringList({"a 1.mp3", "a.mp3"}));
+    // A name given back before a later result is published goes to that result:
+    // an earlier file that was no audio after all pushes nothing to the next number.
+    {
+        const ReservedResult first = reserveResult(name, false, {}, nullptr);
+        const ReservedResult second = reserveResult(name, false, {}, nullptr);
+        QCOMPARE(second.path, folder + "/a 3.mp3");
+        QVERIFY(::write(second.file->descriptor(), "second", 6) == 6);
+        first.file->discard();
+        QCOMPARE(second.file->publish(), std::optional<QString>(folder + "/a 2.mp3"));
+        QCOMPARE(readWhole(folder + "/a 2.mp3"), QByteArray("second"));
+        QVERIFY(QFile::remove(folder + "/a 2.mp3"));
+        QCOMPARE(allEntries(folder), QStringList({"a 1.mp3", "a.mp3"}));
+    }
 
     // A run killed while it wrote: its unfinished file is no one's any more once
     // its lock is free. The next run removes it and takes its name back.
