@@ -300,14 +300,18 @@ void Batch::journeyEnded(Journey* journey)
     emit fileChanged(index);
     if (ending == Ending::EncoderUnusable)
         encoderUnusable({EncoderTrouble::CannotRun, encoder_, journey->outcome().reason, {}});
+    // A member's end may start its group's next file, or, once stopped, end the
+    // members that wait behind it: the group hears of it also when all is given up.
+    // The slot frees once all are done.
+    if (group)
+        group->ended(journey);
     if (abandoning_) {
         if (journeys_.empty())
             finish(BatchEnd::Abandoned);
         return;
     }
-    // A member's end may start its group's next file; the slot frees once all are done.
     if (group)
-        return group->ended(journey);
+        return;
     // One at a time, a file that is not audio is followed by a pause of its own.
     if (setup_.jobs == 1 && ending == Ending::NotAudio && nextFile_ < size())
         return pauseThenAdvance();

@@ -127,7 +127,10 @@ void Group::stop(bool now)
     if (runner_)
         runner_->killProcess();
     if (!launched_)
-        launchWhenAllIn();
+        return launchWhenAllIn();
+    // Those waiting for their turn alone end now, unless a run or a member's own
+    // ending is under way: its end comes here.
+    nextAlone();
 }
 
 // Once every member is examined: the run, or at once the members alone.

@@ -69,6 +69,7 @@ private slots:
     void albumImagesSplit();
     void shortFilesShareRuns();
     void stopInTheMiddleOfAGroup();
+    void givenUpWhileMembersWaitToRunAlone();
     void wholeBatchWithCoreOnly_data();
     void wholeBatchWithCoreOnly();
     void endJudgement_data();
@@ -912,6 +913,37 @@ void EngineTest::stopInTheMiddleOfAGroup()
     QCOMPARE(batch.outcome(24)->outcome, Outcome::Converted);
     for (const QString& name : allEntries(d.filePath("Converted")))
         QVERIFY2(!name.startsWith('.') && QFileInfo(d.filePath("Converted/" + name)).size() > 0, qPrintable(name));
+}
+
+void EngineTest::givenUpWhileMembersWaitToRunAlone()
+{
+    // Small enough to share runs, but no audio: the members of each group run alone,
+    // one after another. Given up (a signal, the window closed) while the first
+    // runs, those waiting behind it end too, and the batch ends.
+    QTemporaryDir d;
+    QStringList files;
+    for (int n = 0; n < 5; ++n) {
+        files << d.filePath(QStringLiteral("notes%1.txt").arg(n));
+        QVERIFY(writeWhole(files.last(), "not audio\n"));
+    }
+    int starts = 0;
+    Batch* given = nullptr;
+    const auto giveUp = [&](const QStringList& args) {
+        if (args.contains(files.first()))
+            QMetaObject::invokeMethod(given, [&] { given->halt(); }, Qt::QueuedConnection);
+    };
+    RecordingHost host;
+    Batch batch({.files = files, .jobs = 2, .settings = {"mp3", "192", "44100", 1, kOriginalFolder, {}},
+                 .makeRunner = counting(&starts, giveUp)},
+                &host);
+    host.batch = given = &batch;
+    batch.start();
+    QTRY_COMPARE_WITH_TIMEOUT(host.ends, QList<BatchEnd>{BatchEnd::Abandoned}, 30000);
+    for (qsizetype i = 0; i < files.size(); ++i)
+        QVERIFY2(batch.outcome(i) && (batch.outcome(i)->outcome == Outcome::Stopped || batch.outcome(i)->outcome == Outcome::NotAudio),
+                 qPrintable(files[i]));
+    QCOMPARE(batch.outcome(files.size() - 1)->outcome, Outcome::Stopped);
+    QCOMPARE(allEntries(d.filePath("Converted")), QStringList());
 }
 
 void EngineTest::endJudgement_data()
