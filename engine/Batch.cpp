@@ -75,8 +75,15 @@ void Batch::start()
             [files = setup_.files] {
                 QList<qint64> sizes;
                 sizes.reserve(files.size());
-                for (const QString& f : files)
-                    sizes << platform::inspectSize(f);
+                for (const QString& f : files) {
+                    qint64 size = platform::inspectSize(f);
+                    // Few bytes of compressed audio may be many seconds: it shares a run
+                    // only when smaller still.
+                    if (size > Group::kSmallCompressed && size <= Group::kSmallFile
+                        && !holdsPlainSamples(platform::inspectInput(f, 12).head))
+                        size = Group::kSmallFile + 1;
+                    sizes << size;
+                }
                 return sizes;
             },
             [this](const QList<qint64>& sizes) {
@@ -90,10 +97,12 @@ void Batch::start()
 
 qsizetype Batch::slotsInUse() const
 {
-    qsizetype solo = 0;
+    qsizetype used = 0;
     for (const auto& j : journeys_)
-        solo += groupOf_.contains(j.get()) ? 0 : 1;
-    return solo + qsizetype(groups_.size());
+        used += groupOf_.contains(j.get()) ? 0 : 1;
+    for (const Group* g : groups_)
+        used += g->slotsHeld();
+    return used;
 }
 
 // The files from nextFile_ on that can share a run: short ones. What is no regular
@@ -195,9 +204,14 @@ void Batch::advance()
             finish(BatchEnd::Abandoned);
         return;
     }
+    // A free slot goes first to a member of a group that waits to run alone.
+    for (Group* g : QList<Group*>(groups_.cbegin(), groups_.cend()))
+        if (slotsInUse() < setup_.jobs)
+            g->nextAlone();
     if (slotsInUse() < setup_.jobs && nextFile_ < size()) {
         if (const qsizetype n = groupable(); n >= 2) {
             auto* group = new Group(encoder_, setup_.settings, setup_.makeRunner, this);
+            group->setSlotFree([this] { return slotsInUse() < setup_.jobs; });
             groups_.insert(group);
             connect(group, &Group::finished, this, [this, group] {
                 groups_.remove(group);
@@ -310,8 +324,9 @@ void Batch::journeyEnded(Journey* journey)
             finish(BatchEnd::Abandoned);
         return;
     }
+    // Its slot, if the group does not take it again, is the batch's.
     if (group)
-        return;
+        return queueAdvance();
     // One at a time, a file that is not audio is followed by a pause of its own.
     if (setup_.jobs == 1 && ending == Ending::NotAudio && nextFile_ < size())
         return pauseThenAdvance();

@@ -151,7 +151,9 @@ private:
     bool ended_ = false;
     bool advanceQueued_ = false;
     QString encoder_;
-    QList<qint64> sizes_; // several at once: each file's size (-1: not a regular file)
+    // Several at once: each file's size (-1: not a regular file; above
+    // Group::kSmallFile: compressed audio too large to share a run).
+    QList<qint64> sizes_;
     QSet<Group*> groups_;
     QHash<Journey*, Group*> groupOf_;
     Ending lastEnding_ = Ending::Finished;

@@ -41,9 +41,7 @@ bool looksLikeAudio(const QByteArray& head)
 {
     const auto at = [&](qsizetype i) { return i < head.size() ? static_cast<unsigned char>(head.at(i)) : 0u; };
     const QByteArray& h = head;
-    if ((h.startsWith("RIFF") || h.startsWith("RF64")) && h.mid(8, 4) == "WAVE")
-        return true;
-    if (h.startsWith("FORM") && (h.mid(8, 4) == "AIFF" || h.mid(8, 4) == "AIFC"))
+    if (holdsPlainSamples(h))
         return true;
     if (h.mid(4, 4) == "ftyp")
         return true;
@@ -53,6 +51,12 @@ bool looksLikeAudio(const QByteArray& head)
             return true;
     // An MPEG audio frame or an ADTS header: eleven or twelve set bits of sync.
     return at(0) == 0xFF && (((at(1) & 0xE0) == 0xE0 && (at(1) & 0x06) != 0) || (at(1) & 0xF6) == 0xF0);
+}
+
+bool holdsPlainSamples(const QByteArray& head)
+{
+    return ((head.startsWith("RIFF") || head.startsWith("RF64")) && head.mid(8, 4) == "WAVE")
+        || (head.startsWith("FORM") && (head.mid(8, 4) == "AIFF" || head.mid(8, 4) == "AIFC"));
 }
 
 bool namesOtherFiles(const QByteArray& head)

@@ -21,6 +21,9 @@ std::optional<FileOutcome> decideInput(const QString& input, bool exactName, con
 // reads: enough to let it join a run of several short files (what it holds is
 // still told by the encoder alone).
 bool looksLikeAudio(const QByteArray& head);
+// Whether a file's first bytes open a WAV or AIFF file: plain samples, so its size
+// tells its length.
+bool holdsPlainSamples(const QByteArray& head);
 
 // A playlist or concatenation list: the encoder would open the files it names
 // (and one that names itself, for ever).

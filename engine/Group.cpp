@@ -112,8 +112,7 @@ void Group::alone(Journey* member)
 void Group::ended(Journey* member)
 {
     ended_.insert(member);
-    if (aloneNow_ == member)
-        aloneNow_ = nullptr;
+    aloneNow_.removeOne(member);
     if (!launched_)
         return launchWhenAllIn();
     nextAlone();
@@ -219,22 +218,38 @@ void Group::processFinishedWithTerminationStatus(KVShellWrapper*, int status)
     nextAlone();
 }
 
+qsizetype Group::slotsHeld() const
+{
+    return std::max<qsizetype>(1, aloneNow_.size() + (inRun_.isEmpty() ? 0 : 1));
+}
+
 void Group::nextAlone()
 {
-    if (done_ || aloneNow_ || !inRun_.isEmpty())
+    if (done_ || !launched_)
         return;
     while (!alone_.isEmpty()) {
-        Journey* next = alone_.takeFirst();
-        if (ended_.contains(next))
+        Journey* next = alone_.first();
+        if (ended_.contains(next)) {
+            alone_.removeFirst();
             continue;
+        }
         if (stopped_) {
+            alone_.removeFirst();
             next->groupStopped();
             continue;
         }
-        aloneNow_ = next;
-        return next->runAlone();
+        // In the group's own slot, or in one the batch has free: a file that must
+        // run alone does not wait for the others' turns.
+        const bool ownSlot = aloneNow_.isEmpty() && inRun_.isEmpty();
+        if (!ownSlot && !(slotFree_ && slotFree_()))
+            return;
+        alone_.removeFirst();
+        aloneNow_ << next;
+        next->runAlone();
+        if (done_) // its end, said at once, finished the group
+            return;
     }
-    if (ended_.size() == members_.size()) {
+    if (!done_ && ended_.size() == members_.size()) {
         done_ = true;
         emit finished();
     }

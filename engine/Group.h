@@ -62,6 +62,14 @@ public:
     void ended(Journey* member);
     // Stop: the run ends, and what waits ends as stopped.
     void stop(bool now);
+    // The batch's slots it holds: one for its run (and while its members are
+    // examined), one for each member running alone.
+    qsizetype slotsHeld() const;
+    // A slot of the batch is free: a member waiting to run alone takes it. The
+    // group's own slot always serves one.
+    void nextAlone();
+    // Whether the batch has a slot free for one more member alone.
+    void setSlotFree(std::function<bool()> slotFree) { slotFree_ = std::move(slotFree); }
     bool stopped() const { return stopped_; }
     const std::shared_ptr<KVShellWrapper>& runner() const { return runner_; }
 
@@ -69,6 +77,9 @@ public:
     static constexpr qint64 kMostBytes = 16 * 1024 * 1024;
     // A file this small holds a few seconds of audio at most (4 s of CD audio as WAV).
     static constexpr qint64 kSmallFile = 768 * 1024;
+    // Compressed, 4 s at 256 kbit/s: larger, a run of such files would hold a single
+    // slot for long while the others idle.
+    static constexpr qint64 kSmallCompressed = 128 * 1024;
 
 signals:
     // Every member has ended: the slot is free.
@@ -81,7 +92,6 @@ private:
     void processFinishedWithTerminationStatus(KVShellWrapper*, int status) override;
     void launchWhenAllIn();
     void launch();
-    void nextAlone();
 
     QString encoder_;
     ConversionSettings settings_;
@@ -92,7 +102,8 @@ private:
     QList<Journey*> inRun_;    // in the run going on
     QList<GroupMember> inRunFacts_;
     QSet<Journey*> ended_;
-    Journey* aloneNow_ = nullptr;
+    QList<Journey*> aloneNow_; // running alone
+    std::function<bool()> slotFree_;
     std::shared_ptr<KVShellWrapper> runner_;
     QByteArray text_;
     bool launched_ = false;

@@ -440,6 +440,13 @@ void EngineTest::journeyDecisions()
     for (const QByteArray& head : {QByteArray("just words\n"), QByteArray("RIFF\x24\0\0\0AVI ", 12), QByteArray("\x89PNG"),
                                    QByteArray()})
         QVERIFY2(!looksLikeAudio(head), head.toHex().constData());
+    // Only plain samples join by their size up to a few seconds of CD audio; compressed
+    // audio of that size may last minutes.
+    for (const QByteArray& head : {QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16), QByteArray("FORM\0\0\0\0AIFFCOMM", 16)})
+        QVERIFY2(holdsPlainSamples(head), head.toHex().constData());
+    for (const QByteArray& head : {QByteArray("fLaC\0"), QByteArray("OggS"), QByteArray("RIFF\x24\0\0\0AVI ", 12),
+                                   QByteArray("\0\0\0 ftypM4A ", 12), QByteArray("RIFF")})
+        QVERIFY2(!holdsPlainSamples(head), head.toHex().constData());
     // After the probe: the encoder's state first, then its words.
     InputFacts audio{.opened = true, .audio = true, .durationText = QStringLiteral("00:00:02.00")};
     const EncoderRunResult ran{true, true, false, 1, {}, {}};
