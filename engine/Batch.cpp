@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QScopedValueRollback>
 
 
 namespace engine {
@@ -218,10 +219,15 @@ void Batch::advance()
                 group->deleteLater();
                 queueAdvance();
             });
+            // Every member is in before any starts: one that ends at once (left out
+            // before the batch began) must not find the group complete without the rest.
+            QList<Journey*> members;
             for (qsizetype i = 0; i < n; ++i)
-                startJourney(nextFile_++, group);
+                members << addJourney(nextFile_++, group);
+            for (Journey* m : members)
+                m->start();
         } else {
-            startJourney(nextFile_++);
+            addJourney(nextFile_++)->start();
         }
         if (slotsInUse() < setup_.jobs && nextFile_ < size())
             queueAdvance();
@@ -246,7 +252,7 @@ void Batch::queueAdvance()
     QMetaObject::invokeMethod(this, &Batch::advance, Qt::QueuedConnection);
 }
 
-void Batch::startJourney(qsizetype index, Group* group)
+Journey* Batch::addJourney(qsizetype index, Group* group)
 {
     const QString& input = setup_.files.at(index);
     qCDebug(lcEngine).noquote() << "1Files:" << input;
@@ -276,7 +282,7 @@ void Batch::startJourney(qsizetype index, Group* group)
         groupOf_.insert(journey, group);
     }
     emit fileChanged(index);
-    journey->start();
+    return journey;
 }
 
 void Batch::encoderUnusable(const EncoderTrouble& trouble)
@@ -287,7 +293,11 @@ void Batch::encoderUnusable(const EncoderTrouble& trouble)
     abandoning_ = true;
     if (!first)
         return;
-    stop();
+    // What stops at once does not end the batch before the trouble is said.
+    {
+        const QScopedValueRollback hold(sayingTrouble_, true);
+        stop();
+    }
     host_->batchEncoderUnusable(trouble);
     if (journeys_.empty())
         finish(BatchEnd::Abandoned);
@@ -320,7 +330,7 @@ void Batch::journeyEnded(Journey* journey)
     if (group)
         group->ended(journey);
     if (abandoning_) {
-        if (journeys_.empty())
+        if (journeys_.empty() && !sayingTrouble_)
             finish(BatchEnd::Abandoned);
         return;
     }

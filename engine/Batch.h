@@ -123,7 +123,7 @@ private:
     // once nothing runs.
     void advance();
     void queueAdvance();
-    void startJourney(qsizetype index, Group* group = nullptr);
+    Journey* addJourney(qsizetype index, Group* group = nullptr); // made and counted, not started
     // Slots taken: a file on its own, or a group of short ones.
     qsizetype slotsInUse() const;
     qsizetype groupable() const;
@@ -155,6 +155,7 @@ private:
     // Group::kSmallFile: compressed audio too large to share a run).
     QList<qint64> sizes_;
     QSet<Group*> groups_;
+    bool sayingTrouble_ = false; // the encoder's trouble is being said: the end waits
     QHash<Journey*, Group*> groupOf_;
     Ending lastEnding_ = Ending::Finished;
     QTimer* ticker_ = nullptr;

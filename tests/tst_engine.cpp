@@ -951,6 +951,25 @@ void EngineTest::givenUpWhileMembersWaitToRunAlone()
                  qPrintable(files[i]));
     QCOMPARE(batch.outcome(files.size() - 1)->outcome, Outcome::Stopped);
     QCOMPARE(allEntries(d.filePath("Converted")), QStringList());
+
+    // A file left out before the batch began, first in a group, ends at once: the
+    // group still waits for the rest of its members, and they convert.
+    QStringList clips{d.filePath("sheet.cue")};
+    QVERIFY(writeWhole(clips.first(), "FILE \"elsewhere.wav\" WAVE\n"));
+    for (int n = 0; n < 3; ++n) {
+        clips << d.filePath(QStringLiteral("clip%1.wav").arg(n));
+        QVERIFY(makeClip(clips.last(), 0.5, n));
+    }
+    RecordingHost after;
+    Batch rest({.files = clips, .leftOut = {{0, "its FILE is not beside it"}}, .jobs = 2,
+                .settings = {"mp3", "192", "44100", 1, kOriginalFolder, {}}},
+               &after);
+    after.batch = &rest;
+    rest.start();
+    QTRY_COMPARE_WITH_TIMEOUT(after.ends, QList<BatchEnd>{BatchEnd::LastFinished}, 30000);
+    QCOMPARE(rest.outcome(0)->outcome, Outcome::LeftOut);
+    for (qsizetype i = 1; i < clips.size(); ++i)
+        QCOMPARE(rest.outcome(i)->outcome, Outcome::Converted);
 }
 
 void EngineTest::endJudgement_data()
