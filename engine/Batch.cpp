@@ -371,10 +371,19 @@ void Batch::releaseConvertedFolder(const Journey* journey)
         madeConverted_.insert(folder);
     if (--filesInFolder_[folder] > 0 || !madeConverted_.remove(folder))
         return;
-    // Only an empty folder goes: a result or a file of the person's keeps it.
-    runFileWork([path = withoutTrailingSlashes(convertedFolder(journey->input()))] {
-        platform::removeEmptyFolder(path);
-    });
+    // Only an empty folder goes: a result or a file of the person's keeps it. The
+    // batch ends after it: the terminal door exits at the end.
+    ++folderWork_;
+    offThread(
+        this,
+        [path = withoutTrailingSlashes(convertedFolder(journey->input()))] {
+            platform::removeEmptyFolder(path);
+            return true;
+        },
+        [this](bool) {
+            if (--folderWork_ == 0 && heldEnd_)
+                finish(*std::exchange(heldEnd_, std::nullopt));
+        });
 }
 
 void Batch::tick()
@@ -429,6 +438,11 @@ void Batch::finish(BatchEnd end)
 {
     if (ended_)
         return;
+    if (folderWork_ > 0) {
+        if (!heldEnd_)
+            heldEnd_ = end;
+        return;
+    }
     ended_ = true;
     if (ticker_)
         ticker_->stop();

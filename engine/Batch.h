@@ -155,6 +155,8 @@ private:
     // Group::kSmallFile: compressed audio too large to share a run).
     QList<qint64> sizes_;
     QSet<Group*> groups_;
+    int folderWork_ = 0;                 // removals of empty Converted folders under way
+    std::optional<BatchEnd> heldEnd_;    // the end, said once they are done
     bool sayingTrouble_ = false; // the encoder's trouble is being said: the end waits
     QHash<Journey*, Group*> groupOf_;
     Ending lastEnding_ = Ending::Finished;
